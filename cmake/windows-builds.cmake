@@ -1,0 +1,27 @@
+# The native build drives the two Windows builds from the same source tree, so that one
+# `cmake --build` builds all three and one ctest run tests all three.
+include(ExternalProject)
+foreach(arch x86_64 i686)
+  if(arch STREQUAL x86_64)
+    set(dir ${KW_WIN64_DIR})
+    set(name win64)
+  else()
+    set(dir ${KW_WIN32_DIR})
+    set(name win32)
+  endif()
+  ExternalProject_Add(${name}
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}
+    BINARY_DIR ${dir}
+    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-${arch}.cmake
+               -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+    BUILD_ALWAYS ON
+    INSTALL_COMMAND ""
+    USES_TERMINAL_BUILD ON)
+endforeach()
+
+# The bench: one virtual display, one sound server with two null sinks, one Wine prefix and one
+# wineserver for the whole test run.
+add_test(NAME bench.start COMMAND ${CMAKE_SOURCE_DIR}/scripts/bench.sh start ${KW_BENCH_DIR})
+add_test(NAME bench.stop COMMAND ${CMAKE_SOURCE_DIR}/scripts/bench.sh stop ${KW_BENCH_DIR})
+set_tests_properties(bench.start PROPERTIES FIXTURES_SETUP bench TIMEOUT 180 LABELS wine)
+set_tests_properties(bench.stop PROPERTIES FIXTURES_CLEANUP bench TIMEOUT 60 LABELS wine)
