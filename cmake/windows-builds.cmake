@@ -25,3 +25,16 @@ add_test(NAME bench.start COMMAND ${CMAKE_SOURCE_DIR}/scripts/bench.sh start ${K
 add_test(NAME bench.stop COMMAND ${CMAKE_SOURCE_DIR}/scripts/bench.sh stop ${KW_BENCH_DIR})
 set_tests_properties(bench.start PROPERTIES FIXTURES_SETUP bench TIMEOUT 180 LABELS wine)
 set_tests_properties(bench.stop PROPERTIES FIXTURES_CLEANUP bench TIMEOUT 60 LABELS wine)
+
+# Static checks of both Windows executables.
+foreach(build win64 win32)
+  if(build STREQUAL win64)
+    set(machine x86-64)
+  else()
+    set(machine i386)
+  endif()
+  add_test(NAME static.${build}.exports
+           COMMAND ${CMAKE_SOURCE_DIR}/tests/static/check_exports.sh ${CMAKE_BINARY_DIR}/${build}/bin/KIRN.exe
+                   ${machine} ${CMAKE_SOURCE_DIR}/tests/static/exports.txt)
+  set_tests_properties(static.${build}.exports PROPERTIES LABELS static TIMEOUT 60)
+endforeach()
