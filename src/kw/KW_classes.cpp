@@ -1,7 +1,21 @@
 // The class table: every class the command language can create or name, in search order.
 #include "core/KW_command.h"
+#include "graph/KW_Buffer.h"
+#include "graph/KW_Effect.h"
+#include "graph/KW_Soundpipe.h"
+#include "nodes/KW_Effect_Bapass.h"
+#include "nodes/KW_Effect_Copy.h"
+#include "nodes/KW_Effect_Hipass.h"
+#include "nodes/KW_Effect_Lopass.h"
 
 extern "C" const KW_Class _KW[] = {
     {"KW_Object", KW_Object::options},
+    {"KW_Soundpipe", KW_Soundpipe::options},
+    {"KW_Buffer", KW_Buffer::options},
+    {"KW_Effect", KW_Effect::options},
+    {"KW_Effect_Hipass", KW_Effect_Hipass::options},
+    {"KW_Effect_Lopass", KW_Effect_Lopass::options},
+    {"KW_Effect_Bapass", KW_Effect_Bapass::options},
+    {"KW_Effect_Copy", KW_Effect_Copy::options},
     {nullptr, nullptr},
 };
