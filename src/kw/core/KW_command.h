@@ -19,14 +19,21 @@ struct KW_Class {
 };
 extern "C" KW_EXPORT const KW_Class _KW[];
 
-// The text of the word after the class name when a factory is called (none when it was not plain text).
+// The text of the word after the class name while a factory runs (none when it was not plain text);
+// none again once the factory has returned.
 extern "C" KW_EXPORT const char* KW_specialobject;
 
-// Interprets a command in out-pointer mode. The text is not written to.
+// Interprets a command in out-pointer mode. The text is not written to (it is copied first).
 KW_status KW_command(const char* text, ...);
 
 // The interpreter proper. text must be writable; it is restored before return.
 // Object results stored through out-pointers are pointer-sized; other results are 32-bit.
+// With KW_RESULT_TEXT the text fills at most *capacity bytes (NUL-terminated when shorter) and
+// *capacity becomes its length.
+// Statuses: KW_OK; KW_ERROR_COMMAND_NOT_FOUND (no such class); KW_ERROR_COMMAND_NOT_PARAM (no such
+// option, or a second value after one option); KW_ERROR_COMMAND_NOT_SPACE (result text too long);
+// KW_ERROR_PARAM_REQUIRED (no object to work on: a reference to no live object, a class that makes
+// no objects, or a factory that gave none). Failures print "spcpp: " lines on standard output.
 KW_status KW_vcommand(int flags, char* text, char* result, int* capacity, va_list args);
 
 // Reads one token at *pos; *pos becomes the index of the character that ended it.
