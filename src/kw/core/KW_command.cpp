@@ -82,8 +82,9 @@ public:
                 if (finished_) return done();
                 word = scan();
             }
-            if (word.kind == KW_value::EMPTY ? !word.s : finished_ && word.kind == KW_value::TEXT && !*word.s)
-                return done();  // nothing more, or a trailing space
+            const bool nothing = word.kind == KW_value::EMPTY ? !word.s
+                                                              : finished_ && word.kind == KW_value::TEXT && !*word.s;
+            if (nothing) return done();  // the end, or a trailing space
             if (!isOption(word)) return notParam(text_ + start_);  // never a stray value as option text
             option_ = word.s;
         }
