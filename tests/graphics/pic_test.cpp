@@ -118,14 +118,6 @@ TEST(Picture, MapRefusesWhatIsNotExactlyOneKwifPicture) {
     }
 }
 
-TEST(Picture, MapOfNoDataIsRefusedWithoutAnotherReport) {
-    Picture pic;
-    ReportCatcher catcher;
-    EXPECT_FALSE(pic.map(nullptr, 0));
-    EXPECT_EQ("", catcher.text());
-    EXPECT_EQ(nullptr, pic.pixels);
-}
-
 TEST(Picture, MissingResourceIsReportedByTheLoaderOnlyAndChangesNothing) {
     Picture pic;
     ASSERT_TRUE(pic.resize(2, 2));

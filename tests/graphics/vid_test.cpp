@@ -202,17 +202,6 @@ TEST(Strip, MapRefusesWhatDoesNotFitItsLength) {
     }
 }
 
-TEST(Strip, MapOfNoDataLeavesTheStripUnusable) {
-    KW_Vid vid;
-    ReportCatcher catcher;
-    EXPECT_FALSE(vid.map(nullptr, 0));
-    EXPECT_EQ("", catcher.text());
-    EXPECT_EQ(0, vid.frameCount);
-    Picture dest;
-    ASSERT_TRUE(dest.resize(4, 4));
-    EXPECT_FALSE(vid.drawFrame(0, dest, 0, 0, {0, 0, 4, 4}));
-}
-
 TEST(Strip, AnEmptyStripMapsAndDrawsNothing) {
     const Bytes data = kwvf(0, 0, 3, {}, {});
     KW_Vid vid;
