@@ -56,7 +56,8 @@ TEST(Object, CommandsFromSeveralThreadsCreateUseAndDelete) {
                 int32_t n = 0;
                 if (KW_command("Probe -n %i", &p, t * 10000 + i) != KW_OK) ++failures;
                 if (KW_command("Probe %o -n", p, &n) != KW_OK || n != t * 10000 + i) ++failures;
-                if (KW_command("%o -delete", p) != KW_OK || KW_Object::live(p)) ++failures;
+                // (not live afterwards is not checked here: another thread may get the same address at once)
+                if (KW_command("%o -delete", p) != KW_OK) ++failures;
             }
         });
     }
