@@ -31,8 +31,8 @@ float save(Vec p) {
 }
 
 float peek(Vec p) {
-    const float lids = std::min(arc(p, {0, 1.05f}, 1.5f, -0.78f, 0.78f), arc(p, {0, -1.05f}, 1.5f, pi - 0.78f, pi + 0.78f));
-    return std::min(lids, std::max(circle(p, {0, 0}, 0.42f), 0.0f));
+    const float lids = std::min(arc(p, {0, 1.05f}, 1.75f, -0.93f, 0.93f), arc(p, {0, -1.05f}, 1.75f, pi - 0.93f, pi + 0.93f));
+    return std::min(lids, std::max(circle(p, {0, 0}, 0.3f), 0.0f));
 }
 
 Image button(const Mark& mark, bool on) {

@@ -48,7 +48,7 @@ Image outerBorder() {
 // The panel's frame: an outline, a bevel lit from the upper left, a body and a dark groove where the
 // panel face begins. The face itself (6 pixels in) stays clear: the panel fill lies under or over it.
 Image groupFrame() {
-    const float radius = 5, face = 6;
+    const float radius = 3.5f, face = 6;
     auto outer = [radius](Vec p) { return roundBox(p, centre, half, radius); };
     auto band = [&](Vec p) { return fromEdge(p) - face; };
     auto lit = [&](Vec p) { return mix(palette::rimShade, palette::rimLight, 0.5f + 0.5f * facing(normalOf(outer, p))); };

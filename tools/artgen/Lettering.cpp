@@ -53,8 +53,8 @@ const Glyph& glyph(char c) {
 
 }  // namespace
 
-Lettering::Lettering(const std::string& text, Vec origin, float height, float tracking)
-    : text(text), origin(origin), height(height), tracking(tracking) {}
+Lettering::Lettering(const std::string& text, float height, float tracking)
+    : text(text), height(height), tracking(tracking) {}
 
 float Lettering::width() const {
     float w = 0;
@@ -64,10 +64,10 @@ float Lettering::width() const {
 
 float Lettering::distance(Vec p) const {
     float best = std::numeric_limits<float>::max();
-    float left = origin.x;
+    float left = 0;
     for (char c : text) {
         const Glyph& g = glyph(c);
-        const Vec q = (p - Vec{left, origin.y}) * (1 / height);  // into the glyph's own units
+        const Vec q = (p - Vec{left, 0}) * (1 / height);  // into the glyph's own units
         for (const Stroke& s : g.strokes) {
             const float d = s.isArc ? arc(q, s.a, s.radius, s.b.x, s.b.y) : segment(q, s.a, s.b);
             best = std::min(best, d * height);

@@ -6,16 +6,15 @@
 
 class Lettering {
 public:
-    // The text at `origin` (top-left of its first capital), `height` pixels tall, letters `tracking` apart.
-    Lettering(const std::string& text, Vec origin, float height, float tracking);
+    // The text `height` pixels tall, letters `tracking` pixels apart.
+    Lettering(const std::string& text, float height, float tracking);
 
     float width() const;
-    // Distance from the strokes' centre lines, in pixels.
+    // Distance from the strokes' centre lines, in pixels, of a point relative to the top-left of the first capital.
     float distance(Vec p) const;
 
 private:
     std::string text;
-    Vec origin;
     float height;
     float tracking;
 };

@@ -30,23 +30,20 @@ float curveDistance(Vec p, Vec centre, float radius) {
 void paintLogo(Bundle& bundle) {
     const int w = 160, h = 30;
     const float badge = 12, gap = 8, wordGap = 7, capital = 12;
-    const Lettering name("TEMBRIX", {}, capital, 3.2f), kind("AUDIO", {}, capital, 3.2f);
-    const float total = 2 * badge + gap + name.width() + wordGap + kind.width();
-    const float left = std::floor((w - total) / 2);
+    const Lettering name("TEMBRIX", capital, 3.2f), kind("AUDIO", capital, 3.2f);
+    const float left = std::floor((w - (2 * badge + gap + name.width() + wordGap + kind.width())) / 2);
     const Vec centre{left + badge, h / 2.0f};
-    const float top = (h - capital) / 2;
-    const Lettering placedName("TEMBRIX", {left + 2 * badge + gap, top}, capital, 3.2f);
-    const Lettering placedKind("AUDIO", {left + 2 * badge + gap + name.width() + wordGap, top}, capital, 3.2f);
+    const Vec nameAt{left + 2 * badge + gap, (h - capital) / 2}, kindAt = nameAt + Vec{name.width() + wordGap, 0};
+    const Vec drop{0, 1};
 
     Image image(w, h);
-    haze(image, [&](Vec p) { return circle(p, centre + Vec{0, 1}, badge); }, withAlpha(palette::shadow, 0.7f), 1.5f);
+    haze(image, [&](Vec p) { return circle(p, centre + drop, badge); }, withAlpha(palette::shadow, 0.7f), 1.5f);
     fill(image, [&](Vec p) { return circle(p, centre, badge); }, palette::well);
     fill(image, [&](Vec p) { return std::fabs(circle(p, centre, badge - 1.2f)) - 0.8f; }, palette::accent);
     fill(image, [&](Vec p) { return curveDistance(p, centre, badge) - 1.1f; }, palette::ink);
-    const Vec drop{0, 1};
-    haze(image, [&](Vec p) { return placedName.distance(p - drop) - 1.1f; }, withAlpha(palette::shadow, 0.8f), 1.2f);
-    haze(image, [&](Vec p) { return placedKind.distance(p - drop) - 0.7f; }, withAlpha(palette::shadow, 0.8f), 1.2f);
-    fill(image, [&](Vec p) { return placedName.distance(p) - 1.1f; }, palette::ink);
-    fill(image, [&](Vec p) { return placedKind.distance(p) - 0.7f; }, palette::accent);
+    haze(image, [&](Vec p) { return name.distance(p - nameAt - drop) - 1.1f; }, withAlpha(palette::shadow, 0.8f), 1.2f);
+    haze(image, [&](Vec p) { return kind.distance(p - kindAt - drop) - 0.7f; }, withAlpha(palette::shadow, 0.8f), 1.2f);
+    fill(image, [&](Vec p) { return name.distance(p - nameAt) - 1.1f; }, palette::ink);
+    fill(image, [&](Vec p) { return kind.distance(p - kindAt) - 0.7f; }, palette::accent);
     bundle.picture("SITELOGO", image);
 }

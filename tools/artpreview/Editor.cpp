@@ -35,4 +35,6 @@ void composeEditor(KW_Pic_Base<KW_Pix_A32>& editor, int knobFrame) {
     }
     strip(editor, "but", 1, 21, 67);
     strip(editor, "big", knobFrame, 66, 126);
+    // The copy to the screen ignores alpha (translucent pieces lower it): show the editor as the screen does.
+    for (int32_t k = 0; k < editor.width * editor.height; ++k) editor.pixels[k].a = 255;
 }
