@@ -127,7 +127,7 @@ TEST(Command, PercentEscapeSuppressesTheStore) {
     KW_command("%o -delete", q);
 }
 
-TEST(Command, ObjectResultsAreStoredAtPointerWidthOthersAs32Bits) {
+TEST(Command, PointerResultsAreStoredAtPointerWidthOthersAs32Bits) {
     Made m;
     m->n = 5;
     uint64_t wide = ~0ull;
@@ -136,6 +136,10 @@ TEST(Command, ObjectResultsAreStoredAtPointerWidthOthersAs32Bits) {
     void* self = reinterpret_cast<void*>(~uintptr_t(0));
     ASSERT_EQ(KW_OK, KW_command("%o -self", m.p, &self));
     EXPECT_EQ(static_cast<void*>(m.p), self);
+    ASSERT_EQ(KW_OK, KW_command("%o -text %s", m.p, "kept"));
+    const char* text = reinterpret_cast<const char*>(~uintptr_t(0));
+    ASSERT_EQ(KW_OK, KW_command("%o -text", m.p, &text));
+    EXPECT_STREQ("kept", text) << "a text answer arrives as a whole pointer";
 }
 
 TEST(Command, KwSpecialObjectIsTheWordAfterTheClassNameWhileTheFactoryRuns) {

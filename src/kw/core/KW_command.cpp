@@ -163,11 +163,12 @@ private:
         *after = saved;
     }
 
-    // Stores a result through the next argument: objects at pointer width, everything else as 32 bits.
+    // Stores a result through the next argument: objects and texts (pointers) at pointer width,
+    // everything else as 32 bits.
     void store(const KW_value& v) {
         void* const cell = va_arg(*args_, void*);
         if (!cell) return;
-        if (v.kind == KW_value::OBJECT) std::memcpy(cell, &v.p, sizeof v.p);
+        if (v.kind == KW_value::OBJECT || v.kind == KW_value::TEXT) std::memcpy(cell, &v.p, sizeof v.p);
         else std::memcpy(cell, &v.i, sizeof v.i);
     }
 

@@ -27,7 +27,7 @@ extern "C" KW_EXPORT const char* KW_specialobject;
 KW_status KW_command(const char* text, ...);
 
 // The interpreter proper. text must be writable; it is restored before return.
-// Object results stored through out-pointers are pointer-sized; other results are 32-bit.
+// Object and text results stored through out-pointers are pointer-sized; other results are 32-bit.
 // With KW_RESULT_TEXT the text fills at most *capacity bytes (NUL-terminated when shorter) and
 // *capacity becomes its length.
 // Statuses: KW_OK; KW_ERROR_COMMAND_NOT_FOUND (no such class); KW_ERROR_COMMAND_NOT_PARAM (no such
