@@ -94,10 +94,13 @@ void KW_Pic_Base<TPix>::composite(const KW_Pic_Base& s, KW_Pic_Base& d, int32_t 
     for (int64_t i = i0; i < i1; ++i) {
         const TPix* from = s.row(wrap(i, s.height));
         TPix* to = d.row(int32_t(i + shiftY)) + (j0 + shiftX);
+        // Runs of whole source rows between the wraps, so that the inner loop is plain.
         int32_t c = firstColumn;
-        for (int64_t n = j1 - j0; n > 0; --n, ++to) {
-            to->blend(from[c]);
-            if (++c == s.width) c = 0;
+        for (int64_t n = j1 - j0; n > 0; c = 0) {
+            const int64_t run = std::min<int64_t>(n, s.width - c);
+            for (int64_t k = 0; k < run; ++k) to[k].blend(from[c + k]);
+            to += run;
+            n -= run;
         }
     }
 }
