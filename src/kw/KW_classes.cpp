@@ -7,6 +7,11 @@
 #include "nodes/KW_Effect_Copy.h"
 #include "nodes/KW_Effect_Hipass.h"
 #include "nodes/KW_Effect_Lopass.h"
+#include "widgets/KW_Wid.h"
+#include "widgets/KW_Wid_Butt.h"
+#include "widgets/KW_Wid_Knob.h"
+#include "widgets/KW_Wid_Pic.h"
+#include "widgets/KW_Wid_Text.h"
 
 extern "C" const KW_Class _KW[] = {
     {"KW_Object", KW_Object::options},
@@ -17,5 +22,10 @@ extern "C" const KW_Class _KW[] = {
     {"KW_Effect_Lopass", KW_Effect_Lopass::options},
     {"KW_Effect_Bapass", KW_Effect_Bapass::options},
     {"KW_Effect_Copy", KW_Effect_Copy::options},
+    {"KW_Wid", KW_Wid::options},
+    {"KW_Wid_Pic", KW_Wid_Pic::options},
+    {"KW_Wid_Butt", KW_Wid_Butt::options},
+    {"KW_Wid_Knob", KW_Wid_Knob::options},
+    {"KW_Wid_Text", KW_Wid_Text::options},
     {nullptr, nullptr},
 };
