@@ -40,3 +40,6 @@ foreach(build win64 win32)
                    ${machine} ${CMAKE_SOURCE_DIR}/tests/static/exports.txt)
   set_tests_properties(static.${build}.exports PROPERTIES LABELS static TIMEOUT 60)
 endforeach()
+
+# Audio tests with signals and drivers set up around the program.
+include(${CMAKE_SOURCE_DIR}/cmake/audio-tests.cmake)
