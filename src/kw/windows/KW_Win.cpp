@@ -87,7 +87,7 @@ void KW_Win::attach(KW_Wid& w) {
     const int64_t c1 = std::min<int64_t>(floorDiv(int64_t(w.left) + w.width - 1, tileSize), tileCols - 1);
     const int64_t r0 = std::max<int64_t>(floorDiv(w.top, tileSize), 0);
     const int64_t r1 = std::min<int64_t>(floorDiv(int64_t(w.top) + w.height - 1, tileSize), tileRows - 1);
-    const int64_t count = (c1 >= c0 && r1 >= r0) ? (c1 - c0 + 1) * (r1 - r0 + 1) : 0;
+    const int64_t count = (w.width > 0 && w.height > 0 && c1 >= c0 && r1 >= r0) ? (c1 - c0 + 1) * (r1 - r0 + 1) : 0;
     KW_Wid::TileItem* items = count ? new (std::nothrow) KW_Wid::TileItem[count] : nullptr;
     if (count && !items) {
         KW_ERROR("KW_Win::setWindow", KW_ERROR_MEMORY_CANNOT_ALLOCATE);
@@ -95,7 +95,7 @@ void KW_Win::attach(KW_Wid& w) {
     }
     widgets.add(&w.windowItem);
     KW_Wid::TileItem* item = items;
-    for (int64_t row = r0; row <= r1; ++row) {
+    for (int64_t row = r0; count && row <= r1; ++row) {
         for (int64_t col = c0; col <= c1; ++col, ++item) {
             item->data = &w;
             tiles[row * tileCols + col].add(item);
