@@ -22,16 +22,10 @@ KW_Effect_Bapass::Coefficients KW_Effect_Bapass::coefficients() const {
 
 void KW_Effect_Bapass::reset() { x1 = x2 = y1 = y2 = 0; }
 
-namespace {
-
-// A coefficient truncated toward zero and held below its limit.
-uint32_t fixed(double v, double limit) { return v < limit ? uint32_t(uint64_t(v)) : uint32_t(limit); }
-
-}  // namespace
-
 // In doubles, every step rounded as written. The centre frequency is held at fs / 4 at most: the
 // difference equation loses stability as f approaches fs / pi, and at fs / 4 it still has a wide
-// margin. q and 1 / q give the same corners, and so do negative f or q.
+// margin. q and 1 / q give the same corners, and so do negative f or q. Coefficients that cannot be
+// represented (c0, c1 from 2^32, c2 from 2^31, or not numbers) leave the old ones in place.
 void KW_Effect_Bapass::retune() {
     const int32_t fs = clock();
     const float f = freq, w = q;
@@ -49,10 +43,10 @@ void KW_Effect_Bapass::retune() {
     const double v0 = KW_Fpu::pin((2.0 * P + 1.0) / (P + Q) * scale * 0.5);
     const double v1 = KW_Fpu::pin(2.0 * P / (P + Q) * scale);
     const double v2 = KW_Fpu::pin(P / (P + Q) * scale);
-    if (!std::isfinite(v0) || !std::isfinite(v1) || !std::isfinite(v2)) return;
-    c0.store(fixed(v0, 4294967295.0), std::memory_order_relaxed);
-    c1.store(fixed(v1, 4294967295.0), std::memory_order_relaxed);
-    c2.store(int32_t(fixed(v2, 2147483647.0)), std::memory_order_relaxed);
+    if (!(v0 < 4294967296.0 && v1 < 4294967296.0 && v2 < 2147483648.0)) return;
+    c0.store(uint32_t(v0), std::memory_order_relaxed);
+    c1.store(uint32_t(v1), std::memory_order_relaxed);
+    c2.store(int32_t(v2), std::memory_order_relaxed);
 }
 
 void KW_Effect_Bapass::processBlock() {

@@ -22,9 +22,8 @@ void KW_Effect_Copy::processBlock() {
     // A step that would walk backwards, or an empty output, leaves the block untouched; the count
     // is cut so that no write lands past the output's length.
     if (is <= 0 || os < 0 || lo <= 0) return;
-    const int32_t fit = os ? (lo - 1) / os + 1 : 1;
     int32_t n = ports[IN]->length() / is;
-    if (n > fit) n = fit;
+    if (os && n > (lo - 1) / os + 1) n = (lo - 1) / os + 1;
     KW_Mode::with(m, [&](auto combine) {
         if (is == 1 && os == 1) {
             for (int32_t k = 0; k < n; ++k) out[k] = combine(out[k], in[k]);
