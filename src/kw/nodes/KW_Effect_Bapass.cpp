@@ -54,16 +54,33 @@ void KW_Effect_Bapass::processBlock() {
     const Coefficients c = coefficients();
     // M(v, k) = floor(v k / 2^31), low 32 bits; k is unsigned for c0 and c1.
     auto M = [](uint32_t v, int64_t k) { return uint32_t(uint64_t((int64_t(int32_t(v)) * k) >> 31)); };
+    // One output from the input and the inputs and outputs one and two samples back.
+    auto next = [&](uint32_t x, uint32_t xm2, uint32_t ym1, uint32_t ym2) {
+        return M(x - xm2, c.c2) - ym2 + M(ym2, c.c1) + 2 * ym1 - 2 * M(ym1, c.c0);
+    };
     KW_Mode::with(mode(), [&](auto combine) {
         uint32_t s1 = x1, s2 = x2, r1 = y1, r2 = y2;
-        for (int32_t k = 0; k < b.n; ++k) {
-            const uint32_t x = uint32_t(b.in[k]);
-            const uint32_t y = M(x - s2, c.c2) - r2 + M(r2, c.c1) + 2 * r1 - 2 * M(r1, c.c0);
+        int32_t k = 0;
+        // Two samples a turn, so that the state's registers change roles instead of being moved along.
+        for (; k + 1 < b.n; k += 2) {
+            const uint32_t xa = uint32_t(b.in[k]);
+            const uint32_t ya = next(xa, s2, r1, r2);
+            b.out[k] = combine(b.out[k], int32_t(ya));
+            const uint32_t xb = uint32_t(b.in[k + 1]);
+            const uint32_t yb = next(xb, s1, ya, r1);
+            b.out[k + 1] = combine(b.out[k + 1], int32_t(yb));
+            s2 = xa;
+            s1 = xb;
+            r2 = ya;
+            r1 = yb;
+        }
+        if (k < b.n) {
+            const uint32_t x = uint32_t(b.in[k]), y = next(x, s2, r1, r2);
+            b.out[k] = combine(b.out[k], int32_t(y));
             s2 = s1;
             s1 = x;
             r2 = r1;
             r1 = y;
-            b.out[k] = combine(b.out[k], int32_t(y));
         }
         x1 = s1;
         x2 = s2;
