@@ -43,3 +43,15 @@ endforeach()
 
 # Audio tests with signals and drivers set up around the program.
 include(${CMAKE_SOURCE_DIR}/cmake/audio-tests.cmake)
+
+# The image as a plug-in host maps it: its own base, relocations kept, plainly returning crossing functions.
+foreach(build win64 win32)
+  add_test(NAME static.${build}.image
+           COMMAND ${CMAKE_SOURCE_DIR}/tests/static/check_image.sh ${CMAKE_BINARY_DIR}/${build}/bin/KIRN.exe)
+  set_tests_properties(static.${build}.image PROPERTIES LABELS static TIMEOUT 60)
+endforeach()
+
+# The x86_64 product loaded and driven by our own plug-in host, under its own name and as a .dll.
+kw_wine_test(vst.testhost.exe ${KW_WIN64_DIR}/bin/testhost.exe ARGS ${KW_WIN64_DIR}/bin/KIRN.exe TIMEOUT 300 LABELS vst)
+kw_wine_test(vst.testhost.dll ${KW_WIN64_DIR}/bin/testhost.exe ARGS ${KW_WIN64_DIR}/bin/KIRN.exe --as-dll
+             TIMEOUT 300 LABELS vst)
