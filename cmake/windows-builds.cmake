@@ -55,3 +55,6 @@ endforeach()
 kw_wine_test(vst.testhost.exe ${KW_WIN64_DIR}/bin/testhost.exe ARGS ${KW_WIN64_DIR}/bin/KIRN.exe TIMEOUT 300 LABELS vst)
 kw_wine_test(vst.testhost.dll ${KW_WIN64_DIR}/bin/testhost.exe ARGS ${KW_WIN64_DIR}/bin/KIRN.exe --as-dll
              TIMEOUT 300 LABELS vst)
+
+# The editor on the display, compared with its composition; its screenshot goes to the build tree.
+kw_wine_test(vst.editor.picture ${KW_WIN64_DIR}/bin/editorshot.exe ARGS ${CMAKE_BINARY_DIR}/editor.png LABELS vst)
