@@ -159,12 +159,20 @@ TEST_F(PluginTest, ParameterChangesWhileProcessing) {
                 if (!std::isfinite(b.left[i]) || std::fabs(b.left[i]) > 2.0f) sound = false;
         }
     });
+    std::thread editor([&] {
+        KW_Application::Param& p = app().param(KW_Application::FREQUENCY);
+        for (int n = 0; !done; n++) {
+            p.f = 20.0f + float(n % 500) * 19.96f;  // as the knob writes it
+            p.changed(&app());
+        }
+    });
     for (int n = 0; n < 3000 || blocks < 200; n++) {
         fx->setParameter(1, float(n % 101) / 100.0f);
         fx->setParameter(0, n % 13 ? 1.0f : 0.0f);
     }
     done = true;
     audio.join();
+    editor.join();
     EXPECT_TRUE(sound.load());
     EXPECT_GE(blocks.load(), 200);
 }
