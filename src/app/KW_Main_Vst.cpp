@@ -142,14 +142,16 @@ bool KW_Main_Vst::getProgramNameIndexed(int32_t, int32_t, char* text) {
 
 void KW_Main_Vst::getParamName(int32_t index, char* text) {
     KW_Application::Param* p = hostParam(index);
-    write(text, 8, p ? p->name : "", 6);
+    char name[KW_Application::Param::TEXT_SIZE] = "";
+    if (p) p->getName(name, sizeof name);
+    write(text, 8, name, 6);
 }
 
 void KW_Main_Vst::getParamLabel(int32_t index, char* text) {
     KW_Application::Param* p = hostParam(index);
     char label[64] = "";
     if (p && (p->kind == KW_value::INTEGER || p->kind == KW_value::FLOAT))
-        std::snprintf(label, sizeof label, "%s", p->label());
+        p->getLabel(label, sizeof label);
     else if (p && p->kind == KW_value::SWITCH)
         std::snprintf(label, sizeof label, "%s/%s", p->label(), p->offLabel());
     write(text, 8, label, 6);

@@ -15,6 +15,27 @@ TEST_F(PluginTest, BuildTunesTheFilterAndTheLabel) {
     EXPECT_EQ(44100, app().clock);
 }
 
+TEST_F(PluginTest, ParametersDescribeThemselves) {
+    struct Case {
+        int index;
+        const char *name, *display, *label;
+    };
+    const Case cases[] = {{KW_Application::STATE, "State", "On", "On"},
+                          {KW_Application::FREQUENCY, "Frequency", "1500.000000", "Hz"},
+                          {KW_Application::SAVE_PRESET, "", "", "Yes"}};
+    for (const Case& c : cases) {
+        char text[8];  // shorter than some answers: they are cut, never overrun
+        KW_Application::Param& p = app().param(c.index);
+        p.getName(text, sizeof text);
+        EXPECT_EQ(std::string(c.name).substr(0, 7), text);
+        p.getDisplay(text, sizeof text);
+        EXPECT_EQ(std::string(c.display).substr(0, 7), text);
+        p.getLabel(text, sizeof text);
+        EXPECT_EQ(c.label, std::string(text));
+    }
+    EXPECT_STREQ("Off", app().param(KW_Application::STATE).offLabel());
+}
+
 TEST(Cutoff, FollowsTheSquareOfTheKnob) {
     EXPECT_FLOAT_EQ(239.47897338867188f, KW_Application_Frequency::cutoff(1500, 20, 10000));
     EXPECT_FLOAT_EQ(20.0f, KW_Application_Frequency::cutoff(20, 20, 10000));
