@@ -140,9 +140,22 @@ void pump() {
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
 }
 
+// Pointer input as the user gives it: the system's own input queue, at a point of the window w.
 void pointer(HWND w, UINT message, int x, int y) {
-    SendMessageA(w, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(x, y));
-    pump();
+    POINT at{x, y};
+    ClientToScreen(w, &at);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = LONG(at.x * 65535.0 / (GetSystemMetrics(SM_CXSCREEN) - 1) + 0.5);
+    input.mi.dy = LONG(at.y * 65535.0 / (GetSystemMetrics(SM_CYSCREEN) - 1) + 0.5);
+    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    if (message == WM_LBUTTONDOWN) input.mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    if (message == WM_LBUTTONUP) input.mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    SendInput(1, &input, sizeof input);
+    for (int i = 0; i < 3; i++) {
+        Sleep(5);
+        pump();
+    }
 }
 
 // The editor in a top-level window of our own: its size, the parent's placement, the knob and the button
