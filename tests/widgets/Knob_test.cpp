@@ -1,6 +1,7 @@
 // The knob: its frame and value arithmetic, dragging with re-anchoring at both ends, and binding.
 #include <cmath>
 #include "Command.h"
+#include "support/ReportCatcher.h"
 #include "widgets/KW_Wid_Knob.h"
 #include "windows/Recorder.h"
 
@@ -132,6 +133,20 @@ TEST(Knob, WithoutAStripItIgnoresValuesAndThePointer) {
     EXPECT_EQ(0, k->frame);
     EXPECT_FALSE(k->hit(32, 32));
     KW_command("%o -delete", k);
+}
+
+TEST_F(KnobTest, AResourceThatIsNoStripOrMissingChangesNothing) {
+    KW_command("KW_Wid_Knob %o -val %f", k, 5010.0);
+    const KW_Pix_A32* blocks = k->strip.blocks;
+    for (const char* name : {"notvid", "nothing"}) {
+        ReportCatcher catcher;
+        KW_command("KW_Wid_Knob %o -res %s", k, name);
+        EXPECT_NE(std::string::npos, catcher.text().find("Proc: ")) << name;
+        EXPECT_EQ(blocks, k->strip.blocks) << name;
+        EXPECT_EQ(265, k->strip.frameCount) << name;
+        EXPECT_EQ(132, k->frame) << name;
+        EXPECT_STREQ("big", k->resourceName.get()) << name;
+    }
 }
 
 TEST(Knob, AStripOfOneFrameStillGivesNumbers) {
