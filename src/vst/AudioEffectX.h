@@ -71,8 +71,12 @@ public:
     virtual bool hostSizeWindow(int32_t width, int32_t height) {
         return hostBool(audioMasterSizeWindow, width, height);
     }
-    virtual bool hostOpenFileSelector(void* selector) { return selector && hostBool(audioMasterOpenFileSelector, 0, 0, selector); }
-    virtual bool hostCloseFileSelector(void* selector) { return selector && hostBool(audioMasterCloseFileSelector, 0, 0, selector); }
+    virtual bool hostOpenFileSelector(void* selector) {
+        return selector && hostBool(audioMasterOpenFileSelector, 0, 0, selector);
+    }
+    virtual bool hostCloseFileSelector(void* selector) {
+        return selector && hostBool(audioMasterCloseFileSelector, 0, 0, selector);
+    }
     virtual int32_t shellGetNextPlugin(char*) { return 0; }
     virtual bool allocateArrangement(VstSpeakerArrangement** arrangement, int32_t channels);
     virtual bool deallocateArrangement(VstSpeakerArrangement** arrangement);
