@@ -1,4 +1,6 @@
 #include <cmath>
+#include <vector>
+#include "graph/KW_Soundpipe.h"
 #include "app/Plugin_fixture.h"
 #include "widgets/KW_Wid.h"
 #include "windows/KW_Win.h"
@@ -13,6 +15,17 @@ TEST_F(PluginTest, BuildTunesTheFilterAndTheLabel) {
     EXPECT_EQ(200, app().width);
     EXPECT_EQ(236, app().height);
     EXPECT_EQ(44100, app().clock);
+    EXPECT_EQ("buf_i", answer("%o -t", object(KW_Application::INPUT)));
+    EXPECT_EQ("lpf_buffer", answer("%o -t", object(KW_Application::WORK)));
+    EXPECT_EQ("buf_o", answer("%o -t", object(KW_Application::OUTPUT)));
+    EXPECT_EQ(nullptr, object(4));
+    EXPECT_EQ(nullptr, object(5));
+    std::vector<void*> order;
+    const KW_Chain& effects = app().pipe()->effects;
+    for (KW_Chain_Item* i = effects.first(); i != effects.end(); i = i->next) order.push_back(i->data);
+    EXPECT_EQ((std::vector<void*>{object(KW_Application::INPUT_COPY), object(KW_Application::LOWPASS),
+                                  object(KW_Application::BANDPASS), object(KW_Application::OUTPUT_COPY)}),
+              order);
 }
 
 TEST_F(PluginTest, ParametersDescribeThemselves) {
