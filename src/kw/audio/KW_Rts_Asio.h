@@ -7,8 +7,8 @@
 
 class KW_Rts_Asio : public KW_Rts {
 public:
-    static const int MAX_CHANNELS = 16;       // per direction
-    static const int32_t MAX_FRAMES = 32768;  // the longest block a driver may ask for
+    static constexpr int MAX_CHANNELS = 16;       // per direction
+    static constexpr int32_t MAX_FRAMES = 32768;  // the longest block a driver may ask for
 
     class Chan : public KW_Rts::Chan {
     public:

@@ -9,7 +9,7 @@
 
 class KW_Rts_Win32 : public KW_Rts {
 public:
-    static const int BUFFERS = 8;
+    static constexpr int BUFFERS = 8;
 
     // What a header's user value points at.
     struct Context {
