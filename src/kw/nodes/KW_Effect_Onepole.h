@@ -23,6 +23,7 @@ protected:
     void run(const Io& b, Emit emit) {
         const uint32_t gain = coefficient(), half = gain >> 1;
         uint32_t s = y;
+        // Unrolled: the loop's own counting is a good part of so short a body.
 #pragma GCC unroll 4
         for (int32_t k = 0; k < b.n; ++k) {
             const uint32_t x = uint32_t(b.in[k]);
