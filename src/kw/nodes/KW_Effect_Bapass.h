@@ -16,8 +16,6 @@ public:
         int32_t c2;
     };
     Coefficients coefficients() const;
-    float frequency() const { return freq; }
-    float width() const { return q; }
     void reset() override;
 
     static KW_Object* create();
