@@ -6,7 +6,7 @@
 #include "core/KW_error.h"
 
 KW_Chain KW_Rts_Asio::objects;
-KW_Rts_Asio* KW_Rts_Asio::current = nullptr;
+std::atomic<KW_Rts_Asio*> KW_Rts_Asio::current{nullptr};
 KW_Rts_Callback KW_Rts_Asio::callback = nullptr;
 ASIODriverInfo KW_Rts_Asio::driverInfo = {};
 

@@ -54,7 +54,7 @@ private:
     static ASIOTime* bufferSwitchTimeInfo(ASIOTime* time, int32_t half, int32_t direct);
 
     static KW_Chain objects;
-    static KW_Rts_Asio* current;
+    static std::atomic<KW_Rts_Asio*> current;  // read by the driver's thread
     static KW_Rts_Callback callback;
     static ASIODriverInfo driverInfo;
 };

@@ -3,7 +3,7 @@
 #include <new>
 
 KW_Chain KW_Rts_Win32::objects;
-KW_Rts_Win32* KW_Rts_Win32::current = nullptr;
+std::atomic<KW_Rts_Win32*> KW_Rts_Win32::current{nullptr};
 KW_Rts_Callback KW_Rts_Win32::callback = nullptr;
 std::atomic<unsigned> KW_Rts_Win32::drainMask{0};
 

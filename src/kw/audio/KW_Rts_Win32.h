@@ -47,7 +47,7 @@ private:
                                    DWORD_PTR param2);
 
     static KW_Chain objects;
-    static KW_Rts_Win32* current;
+    static std::atomic<KW_Rts_Win32*> current;  // read by the wave service's thread
     static KW_Rts_Callback callback;
     static std::atomic<unsigned> drainMask;
 };
