@@ -45,6 +45,8 @@ function(kw_test)
 endfunction()
 
 # A Windows program run under wine64 on the bench (virtual display, sound server, one wineserver).
+# The bench's display and sinks are shared: one Windows program at a time, so that no window covers
+# another's pixels and no tone reaches another's recording. Native tests and fuzzers run beside them.
 set(KW_WIN64_DIR ${CMAKE_BINARY_DIR}/win64)
 set(KW_WIN32_DIR ${CMAKE_BINARY_DIR}/win32)
 set(KW_BENCH_DIR ${CMAKE_BINARY_DIR}/bench)
@@ -54,5 +56,6 @@ function(kw_wine_test name exe)
     set(W_TIMEOUT 120)
   endif()
   add_test(NAME ${name} COMMAND ${CMAKE_SOURCE_DIR}/scripts/bench.sh run ${KW_BENCH_DIR} ${exe} ${W_ARGS})
-  set_tests_properties(${name} PROPERTIES TIMEOUT ${W_TIMEOUT} FIXTURES_REQUIRED bench LABELS "wine;${W_LABELS}")
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${W_TIMEOUT} FIXTURES_REQUIRED bench RESOURCE_LOCK bench
+                       LABELS "wine;${W_LABELS}")
 endfunction()
