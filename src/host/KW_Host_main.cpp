@@ -1,8 +1,6 @@
 // The standalone program's entry.
-#include <windows.h>
-#include "core/KW_command.h"
+#include "KW_Host.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    KW_initall();
-    return 0;
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    return KW_Host::run(instance);
 }
