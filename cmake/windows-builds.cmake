@@ -58,3 +58,6 @@ kw_wine_test(vst.testhost.dll ${KW_WIN64_DIR}/bin/testhost.exe ARGS ${KW_WIN64_D
 
 # The editor on the display, compared with its composition; its screenshot goes to the build tree.
 kw_wine_test(vst.editor.picture ${KW_WIN64_DIR}/bin/editorshot.exe ARGS ${CMAKE_BINARY_DIR}/editor.png LABELS vst)
+
+# The standalone program, end to end.
+include(${CMAKE_SOURCE_DIR}/cmake/host-tests.cmake)

@@ -7,6 +7,8 @@
 //   title | geometry   prints the title | the window's position and client size
 //   box                waits for an "ERROR" box (20 s), prints its text and presses its button
 //   nobox              no "ERROR" box is shown
+//   click X Y          presses and releases the left button at X, Y of the window's client area, through
+//                      the system's input queue as a pointer does
 //   sleep MS
 //   close              asks the window to close and waits until the process has ended (10 s)
 #include <windows.h>
@@ -57,6 +59,26 @@ BOOL CALLBACK printText(HWND child, LPARAM) {
     return TRUE;
 }
 
+void pointer(POINT at, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = LONG(at.x * 65535.0 / (GetSystemMetrics(SM_CXSCREEN) - 1) + 0.5);
+    input.mi.dy = LONG(at.y * 65535.0 / (GetSystemMetrics(SM_CYSCREEN) - 1) + 0.5);
+    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
+    SendInput(1, &input, sizeof input);
+    Sleep(100);
+}
+
+bool click(int x, int y) {
+    POINT at{x, y};
+    ClientToScreen(mainWindow, &at);
+    SetForegroundWindow(mainWindow);
+    pointer(at, 0);
+    pointer(at, MOUSEEVENTF_LEFTDOWN);
+    pointer(at, MOUSEEVENTF_LEFTUP);
+    return true;
+}
+
 bool closeAndWait() {
     DWORD pid = 0;
     GetWindowThreadProcessId(mainWindow, &pid);
@@ -98,6 +120,10 @@ bool step(char**& arg, char** end) {
         GetWindowRect(mainWindow, &window);
         GetClientRect(mainWindow, &client);
         return std::printf("at %ld %ld client %ld x %ld\n", window.left, window.top, client.right, client.bottom), true;
+    }
+    if (!std::strcmp(name, "click")) {
+        int x = std::atoi(next());
+        return click(x, std::atoi(next()));
     }
     if (!std::strcmp(name, "close")) return closeAndWait();
     std::fprintf(stderr, "hostctl: unknown step %s\n", name);

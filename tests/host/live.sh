@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# The standalone program on the bench as a user runs it: started, its menus worked by hostctl, a known
+# signal played into what it records (200 Hz and 10 kHz on the left, 300 Hz on the right) and what it
+# plays recorded. One instance on "Left" passes 200 Hz and cuts 10 kHz on both outputs; a second
+# instance, added onto "Right", mixes 300 Hz in; the editor's button switches the filter off and on; after deleting it the mix is gone again. Closing the
+# window ends the process.
+#   live.sh BENCH_DIR KIRN_EXE HOSTCTL_EXE SIGNAL_TOOL
+set -u
+bench=$1 exe=$2 ctl=$3 signal=$4
+. "$bench/env" || exit 1
+work=$(mktemp -d "$bench/live.XXXXXX")
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
+format=(--raw --format=s16le --rate=48000 --channels=2)
+fails=0
+
+hostctl() { (cd "$(dirname "$ctl")" && timeout 60 wine "$ctl" "$@") 2>&1 </dev/null | tr -d '\r'; }
+expect() {  # what the menu must hold, given as a regular expression over one line of hostctl's menu
+    grep -Eq "$1" "$2" || { echo "FAIL: no menu line /$1/ in:"; cat "$2"; fails=$((fails + 1)); }
+}
+record() { parec "${format[@]}" -d kout.monitor >"$work/$1.raw" & local r=$!; sleep 4; kill $r; wait $r 2>/dev/null; }
+between() {  # FILE CHANNEL HZ LOW HIGH
+    local v; v=$("$signal" level "$work/$1.raw" "$2" "$3") || { fails=$((fails + 1)); return; }
+    if awk -v v="$v" -v lo="$4" -v hi="$5" 'BEGIN { exit !(v >= lo && v <= hi) }'; then
+        echo "$1: channel $2, $3 Hz: $v"
+    else
+        echo "FAIL: $1: channel $2, $3 Hz: $v, not within [$4, $5]"; fails=$((fails + 1))
+    fi
+}
+
+"$signal" gen 60 0.2 200,10000 300 >"$work/in.raw" || exit 1
+paplay "${format[@]}" -d kin <"$work/in.raw" & pids+=($!)
+(cd "$(dirname "$exe")" && exec timeout -k 5 90 wine "$exe") >"$work/kirn.log" 2>&1 </dev/null & pids+=($!)
+hostctl wait sleep 1500 nobox menu >"$work/menu1" || { cat "$work/menu1"; exit 1; }
+expect '^  1000 1 0 Windows$' "$work/menu1"
+expect '^    2000 1 0 ' "$work/menu1"
+expect '^  5000 1 0 1\. Left$' "$work/menu1"
+expect '^    6000 1 0 Left$' "$work/menu1"
+expect '^  4000 0 1 &Delete$' "$work/menu1"
+
+# The editor starts at a cutoff of 239.6 Hz: the third-order response passes 200 Hz at 0.859 and 300 Hz
+# at 0.450 (each within 0.5 dB here), and 10 kHz is 30 dB down and more.
+record one
+for c in 0 1; do
+    between one $c 200 0.166 0.177
+    between one $c 10000 0 0.006
+    between one $c 300 0 0.004        # the right input is nobody's
+done
+
+# The editor's on/off button (its centre in the editor, which fills the client area): off passes the
+# input as it is, on filters again.
+hostctl wait click 41 79 >/dev/null
+record off
+between off 0 10000 0.19 0.21
+between off 0 200 0.19 0.21
+hostctl wait click 41 79 >/dev/null
+record on
+between on 0 10000 0 0.006
+
+hostctl wait cmd 3000 sleep 500 menu >"$work/menu2"
+expect '^  5001 1 0 2\. Right$' "$work/menu2"
+expect '^    6001 1 0 Right$' "$work/menu2"
+expect '^  4000 0 0 &Delete$' "$work/menu2"
+record two
+for c in 0 1; do
+    between two $c 200 0.166 0.177
+    between two $c 300 0.085 0.095
+done
+
+hostctl wait cmd 4000 sleep 500 menu >"$work/menu3"
+expect '^  5000 1 0 1\. Left$' "$work/menu3"
+expect '^  4000 0 1 &Delete$' "$work/menu3"
+grep -q '5001' "$work/menu3" && { echo "FAIL: the deleted instance is still listed"; fails=$((fails + 1)); }
+record three
+between three 0 300 0 0.004
+
+t0=$(date +%s)
+hostctl wait close || { echo "FAIL: the program did not end within 10 s of closing its window"; fails=$((fails + 1)); }
+echo "closed and ended in $(( $(date +%s) - t0 )) s"
+[ $fails = 0 ] && echo "passed" || echo "$fails failures"
+exit $((fails > 0))
