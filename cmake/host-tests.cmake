@@ -7,5 +7,8 @@ add_test(NAME win64.host.live
                  $<TARGET_FILE:kw_signal>)
 add_test(NAME win64.host.nodevice
          COMMAND ${CMAKE_SOURCE_DIR}/tests/host/nodevice.sh ${KW_BENCH_DIR} ${host_bin}/KIRN.exe ${host_bin}/hostctl.exe)
-set_tests_properties(win64.host.live win64.host.nodevice PROPERTIES TIMEOUT 180 FIXTURES_REQUIRED bench
+add_test(NAME win64.host.asio
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/host/asio.sh ${KW_BENCH_DIR} ${host_bin}/KIRN.exe ${host_bin}/hostctl.exe
+                 ${KW_WIN64_DIR}/tests/kw_test_asio_driver.dll)
+set_tests_properties(win64.host.live win64.host.nodevice win64.host.asio PROPERTIES TIMEOUT 180 FIXTURES_REQUIRED bench
                      RUN_SERIAL ON LABELS "wine;audio;host")

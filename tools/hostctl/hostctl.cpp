@@ -3,9 +3,11 @@
 // Every argument is one step, run in order; the program stops at the first step that fails.
 //   wait               the main window is there (20 s)
 //   menu               prints every item: "<id> <checked> <greyed> <text>", pop-ups as "[<text>]"
-//   cmd ID             sends the menu command ID (hexadecimal)
+//   cmd ID             sends the menu command ID (hexadecimal) and waits until it is done
+//   post ID            posts it, for a command that shows a box
 //   title | geometry   prints the title | the window's position and client size
-//   box                waits for an "ERROR" box (20 s), prints its text and presses its button
+//   box                waits for an "ERROR" box (20 s), then prints and dismisses every one that shows
+//                      until none has come for 1.5 s (one failure may be reported at several levels)
 //   nobox              no "ERROR" box is shown
 //   click X Y          presses and releases the left button at X, Y of the window's client area, through
 //                      the system's input queue as a pointer does
@@ -95,20 +97,23 @@ bool step(char**& arg, char** end) {
     auto next = [&]() -> const char* { return arg < end ? *arg++ : "0"; };
     if (!std::strcmp(name, "wait")) return (mainWindow = findWithin("KWWINDOW", nullptr, 20000)) != nullptr;
     if (!std::strcmp(name, "sleep")) return Sleep(std::atoi(next())), true;
-    if (!std::strcmp(name, "box") || !std::strcmp(name, "nobox")) {
-        HWND box = findWithin("#32770", "ERROR", *name == 'b' ? 20000 : 0);
-        if (*name == 'n') return !box;
-        if (!box) return false;
-        EnumChildWindows(box, printText, 0);
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-        for (int waited = 0; IsWindow(box) && waited < 5000; waited += 50) Sleep(50);
-        return !IsWindow(box);
+    if (!std::strcmp(name, "nobox")) return !findWithin("#32770", "ERROR", 0);
+    if (!std::strcmp(name, "box")) {
+        int boxes = 0;
+        for (HWND box; (box = findWithin("#32770", "ERROR", boxes ? 1500 : 20000)) != nullptr; ++boxes) {
+            EnumChildWindows(box, printText, 0);
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+            for (int waited = 0; IsWindow(box) && waited < 5000; waited += 50) Sleep(50);
+            if (IsWindow(box)) return false;
+        }
+        return boxes > 0;
     }
     if (!mainWindow) return std::fprintf(stderr, "hostctl: no window (wait first)\n"), false;
     if (!std::strcmp(name, "menu")) return printMenu();
-    if (!std::strcmp(name, "cmd")) {
-        SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(std::strtol(next(), nullptr, 16), 0), 0);
-        return true;
+    if (!std::strcmp(name, "cmd") || !std::strcmp(name, "post")) {
+        WPARAM id = MAKEWPARAM(std::strtol(next(), nullptr, 16), 0);
+        if (*name == 'c') return SendMessageA(mainWindow, WM_COMMAND, id, 0), true;
+        return PostMessageA(mainWindow, WM_COMMAND, id, 0) != 0;
     }
     if (!std::strcmp(name, "title")) {
         char text[128] = {};
