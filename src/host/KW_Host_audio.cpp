@@ -14,7 +14,8 @@ void KW_Host::audio() {
             for (int32_t n = 0; n < frames; ++n) m[n] = 0.0f;
         for (int k = 0; k < instanceCount; ++k) {
             KW_Host_Instance* inst = instances[k];
-            if (inst->input < 0 || !inputs[inst->input].chan->data) continue;
+            // An input the current driver no longer lists is no longer read.
+            if (inst->input < 0 || inst->input >= inputCount || !inputs[inst->input].chan->data) continue;
             workChan.data = staging;
             KW_Rts::copyBuffer(workChan, *inputs[inst->input].chan);
             inst->effect->processReplacing(inst->effect, effectInputs, out, frames);
