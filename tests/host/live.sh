@@ -2,7 +2,7 @@
 # The standalone program on the bench as a user runs it: started, its menus worked by hostctl, a known
 # signal played into what it records (200 Hz and 10 kHz on the left, 300 Hz on the right) and what it
 # plays recorded. One instance on "Left" passes 200 Hz and cuts 10 kHz on both outputs; a second
-# instance, added onto "Right", mixes 300 Hz in; the editor's button switches the filter off and on; after deleting it the mix is gone again. Closing the
+# instance, added onto "Right", mixes 300 Hz in; the editor's button switches the filter off and on, without a click; after deleting it the mix is gone again. Closing the
 # window ends the process.
 #   live.sh BENCH_DIR KIRN_EXE HOSTCTL_EXE SIGNAL_TOOL
 set -u
@@ -19,14 +19,16 @@ expect() {  # what the menu must hold, given as a regular expression over one li
     grep -Eq "$1" "$2" || { echo "FAIL: no menu line /$1/ in:"; cat "$2"; fails=$((fails + 1)); }
 }
 record() { parec "${format[@]}" -d kout.monitor >"$work/$1.raw" & local r=$!; sleep 4; kill $r; wait $r 2>/dev/null; }
-between() {  # FILE CHANNEL HZ LOW HIGH
-    local v; v=$("$signal" level "$work/$1.raw" "$2" "$3") || { fails=$((fails + 1)); return; }
-    if awk -v v="$v" -v lo="$4" -v hi="$5" 'BEGIN { exit !(v >= lo && v <= hi) }'; then
-        echo "$1: channel $2, $3 Hz: $v"
+within() {  # LOW HIGH MEASURE RECORDING CHANNEL [HZ]: what signal measures lies within [LOW, HIGH]
+    local lo=$1 hi=$2 what=$3 name=$4; shift 4
+    local v; v=$("$signal" "$what" "$work/$name.raw" "$@") || { fails=$((fails + 1)); return; }
+    if awk -v v="$v" -v lo="$lo" -v hi="$hi" 'BEGIN { exit !(v >= lo && v <= hi) }'; then
+        echo "$name: $what $*: $v"
     else
-        echo "FAIL: $1: channel $2, $3 Hz: $v, not within [$4, $5]"; fails=$((fails + 1))
+        echo "FAIL: $name: $what $*: $v, not within [$lo, $hi]"; fails=$((fails + 1))
     fi
 }
+between() { within "$4" "$5" level "$1" "$2" "$3"; }  # RECORDING CHANNEL HZ LOW HIGH
 
 "$signal" gen 60 0.2 200,10000 300 >"$work/in.raw" || exit 1
 paplay "${format[@]}" -d kin <"$work/in.raw" & pids+=($!)
@@ -66,6 +68,22 @@ for c in 0 1; do
     between two $c 200 0.166 0.177
     between two $c 300 0.085 0.095
 done
+
+# Switching the second instance off and on while both play: its 300 Hz changes from 0.09 to 0.2 and
+# back, which a hard switch would show as a step of up to 0.25 between two samples. The sum's own
+# steepest slope is about 0.017 a sample.
+# Each recording holds one switch after its first 2 s and then 5 s of the new state, which its median
+# level shows.
+switch() {
+    parec "${format[@]}" -d kout.monitor >"$work/$1.raw" & local r=$!
+    sleep 2; hostctl wait click 41 79 >/dev/null; sleep 5
+    kill $r; wait $r 2>/dev/null
+    for c in 0 1; do within 0 0.03 jump "$1" $c; done
+}
+switch switchoff
+between switchoff 0 300 0.19 0.21
+switch switchon
+between switchon 0 300 0.085 0.095
 
 hostctl wait cmd 4000 sleep 500 menu >"$work/menu3"
 expect '^  5000 1 0 1\. Left$' "$work/menu3"

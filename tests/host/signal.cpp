@@ -2,6 +2,7 @@
 //   signal gen SECONDS AMPLITUDE LEFT_HZ[,HZ...] RIGHT_HZ[,HZ...]   sums of sines, each at AMPLITUDE
 //   signal level FILE CHANNEL HZ     the amplitude of HZ on CHANNEL (0 left, 1 right): the median over the
 //                                    100 ms windows after the first second, so start and end do not count
+//   signal jump FILE CHANNEL         the largest step between neighbouring samples after the first second
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -50,17 +51,33 @@ double windowLevel(const int16_t* x, double hz) {
     return 2 * std::hypot(re, im) / WINDOW / 32768.0;
 }
 
-int level(const char* file, int channel, double hz) {
+bool load(const char* file, std::vector<int16_t>& s) {
     FILE* f = std::fopen(file, "rb");
-    if (!f) return std::perror(file), 2;
-    std::vector<int16_t> s;
+    if (!f) return std::perror(file), false;
     int16_t chunk[4096];
     for (size_t got; (got = std::fread(chunk, 2, 4096, f)) > 0;) s.insert(s.end(), chunk, chunk + got);
     std::fclose(f);
+    if (s.size() >= size_t(4 * RATE)) return true;
+    std::fprintf(stderr, "signal: %s holds less than 2 s\n", file);
+    return false;
+}
+
+int jump(const char* file, int channel) {
+    std::vector<int16_t> s;
+    if (!load(file, s)) return 2;
+    int largest = 0;
+    for (size_t at = 2 * RATE + 2 + (channel ? 1 : 0); at < s.size(); at += 2)
+        largest = std::max(largest, std::abs(s[at] - s[at - 2]));
+    std::printf("%.5f\n", largest / 32768.0);
+    return 0;
+}
+
+int level(const char* file, int channel, double hz) {
+    std::vector<int16_t> s;
+    if (!load(file, s)) return 2;
     std::vector<double> levels;
     for (size_t at = 2 * RATE; at + 2 * WINDOW <= s.size(); at += 2 * WINDOW)
         levels.push_back(windowLevel(s.data() + at + (channel ? 1 : 0), hz));
-    if (levels.size() < 10) return std::fprintf(stderr, "signal: %s holds less than 2 s\n", file), 2;
     std::nth_element(levels.begin(), levels.begin() + levels.size() / 2, levels.end());
     std::printf("%.5f\n", levels[levels.size() / 2]);
     return 0;
@@ -73,6 +90,7 @@ int main(int argc, char** argv) {
         return gen(std::atof(argv[2]), std::atof(argv[3]), argv[4], argv[5]);
     if (argc == 5 && std::string_view(argv[1]) == "level")
         return level(argv[2], std::atoi(argv[3]), std::atof(argv[4]));
-    std::fprintf(stderr, "usage: signal gen SECONDS AMPLITUDE LEFT_HZ[,..] RIGHT_HZ[,..] | signal level FILE CHANNEL HZ\n");
+    if (argc == 4 && std::string_view(argv[1]) == "jump") return jump(argv[2], std::atoi(argv[3]));
+    std::fprintf(stderr, "usage: signal gen SECONDS AMPLITUDE LEFT_HZ[,..] RIGHT_HZ[,..] | signal level FILE CHANNEL HZ | signal jump FILE CHANNEL\n");
     return 2;
 }

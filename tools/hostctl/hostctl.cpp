@@ -75,6 +75,8 @@ bool click(int x, int y) {
     POINT at{x, y};
     ClientToScreen(mainWindow, &at);
     SetForegroundWindow(mainWindow);
+    // Coming from elsewhere, as a hand does: a window that the pointer already rests on may see no move.
+    pointer(POINT{at.x + 60, at.y + 60}, 0);
     pointer(at, 0);
     pointer(at, MOUSEEVENTF_LEFTDOWN);
     pointer(at, MOUSEEVENTF_LEFTUP);
