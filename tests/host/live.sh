@@ -33,7 +33,10 @@ between() { within "$4" "$5" level "$1" "$2" "$3"; }  # RECORDING CHANNEL HZ LOW
 "$signal" gen 60 0.2 200,10000 300 >"$work/in.raw" || exit 1
 paplay "${format[@]}" -d kin <"$work/in.raw" & pids+=($!)
 (cd "$(dirname "$exe")" && exec timeout -k 5 90 wine "$exe") >"$work/kirn.log" 2>&1 </dev/null & pids+=($!)
-hostctl wait sleep 1500 nobox menu >"$work/menu1" || { cat "$work/menu1"; exit 1; }
+hostctl wait sleep 1500 nobox title geometry menu >"$work/menu1" || { cat "$work/menu1"; exit 1; }
+# Titled with the effect's product string; the client area is exactly the 200 x 236 editor, at (50, 50).
+expect '^www\.tembrix\.example 3-rd order Butterworth low-pass$' "$work/menu1"
+expect '^at 50 50 client 200 x 236$' "$work/menu1"
 expect '^  1000 1 0 Windows$' "$work/menu1"
 expect '^    2000 1 0 ' "$work/menu1"
 expect '^  5000 1 0 1\. Left$' "$work/menu1"
