@@ -52,8 +52,13 @@ int KW_Host::run(HINSTANCE instance) {
 
 void KW_Host::command(int id) {
     if (id == ID_HELP) return help();
+    // A box a stream shows inside a command runs a message loop on this thread, where the mutex would
+    // let a second command in; it is dropped like one that finds the lock held.
+    static bool inCommand = false;
+    if (inCommand) return;
     DWORD got = WaitForSingleObject(lock, 1000);
     if (got != WAIT_OBJECT_0 && got != WAIT_ABANDONED) return;
+    inCommand = true;
     failure = {0, nullptr, KW_OK};
     int index = id & 0xfff;
     switch (id & 0xf000) {
@@ -66,6 +71,7 @@ void KW_Host::command(int id) {
     default: break;
     }
     Failure met = failure;
+    inCommand = false;
     ReleaseMutex(lock);
     if (met.status != KW_OK)
         KW_error_func("host", met.line, met.proc, __DATE__, __TIME__, met.status ? met.status : "");

@@ -2,7 +2,7 @@
 # The standalone program with the test ASIO drivers registered: they come first in "&Audio", "Windows"
 # last, and the first is selected. Selecting "KW Test Stereo" lists its modes and inputs and an instance
 # connects to "In 1"; a driver whose init fails is reported with the host's line 280 and leaves no driver
-# marked; "Windows" can be selected afterwards; closing the window ends the process.
+# marked, and a command given meanwhile is dropped; "Windows" can be selected afterwards; closing the window ends the process.
 #   asio.sh BENCH_DIR KIRN_EXE HOSTCTL_EXE DRIVER_DLL
 set -u
 bench=$1 exe=$2 ctl=$3 driver=$4
@@ -32,8 +32,10 @@ stereo=$(id_of "$work/drivers" "KW Test Stereo") initfails=$(id_of "$work/driver
 hostctl wait cmd "$stereo" cmd 6000 sleep 500 menu >"$work/stereo"
 expect "$work/stereo" "^  $stereo 1 0 KW Test Stereo$" '^    2000 1 0 ' '^    6000 1 0 In 1$' '^  5000 1 0 1\. In 1$'
 
-hostctl wait post "$initfails" box menu >"$work/initfails"
+# While the driver's own box is up inside the command, a second command is dropped, not run within it.
+hostctl wait post "$initfails" sleep 1500 cmd 3000 box menu >"$work/initfails"
 expect "$work/initfails" '^Line: 280$' '^Proc: menu_driver$'
+grep -q '^  5001 ' "$work/initfails" && { echo "FAIL: a command ran inside another"; fails=$((fails + 1)); }
 grep -Eq '^  1[0-9a-f]{3} 1 ' "$work/initfails" && { echo "FAIL: a driver is marked after a failed init"; fails=$((fails + 1)); }
 
 hostctl wait cmd "$windows" sleep 500 menu >"$work/windows"
