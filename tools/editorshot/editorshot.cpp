@@ -58,6 +58,8 @@ int main(int argc, char** argv) {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "KIRNEDITORSHOT";
     RegisterClassA(&wc);
+    // The pointer may still rest where an earlier program left it; over the editor it would light a widget.
+    SetCursorPos(0, 0);
     HWND parent = CreateWindowA(wc.lpszClassName, "KIRN editor", WS_POPUP | WS_VISIBLE, 40, 40, 10, 10, nullptr, nullptr,
                                 wc.hInstance, nullptr);
     auto& editor = static_cast<KW_Main_Vst_Editor&>(*fx.getEditor());
