@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The standalone program with the test ASIO drivers registered: they come first in "&Audio", "Windows"
-# last, and the first is selected. Selecting "KW Test Stereo" lists its modes and inputs and an instance
-# connects to "In 1"; a driver whose init fails is reported with the host's line 280 and leaves no driver
+# last, and the first is selected. Selecting "KW Test Stereo" lists its modes and inputs, an instance
+# connects to "In 1" and the driver streams; a driver whose init fails is reported with the host's line 280 and leaves no driver
 # marked, and a command given meanwhile is dropped; "Windows" can be selected afterwards; closing the window ends the process.
 #   asio.sh BENCH_DIR KIRN_EXE HOSTCTL_EXE DRIVER_DLL
 set -u
@@ -29,8 +29,12 @@ head -1 "$work/drivers" | grep -Eq "^  1000 1 0 KW Test " || { echo "FAIL: the f
 tail -1 "$work/drivers" | grep -Eq ' Windows$' || { echo "FAIL: Windows is not last"; fails=$((fails + 1)); }
 stereo=$(id_of "$work/drivers" "KW Test Stereo") initfails=$(id_of "$work/drivers" "KW Test Init") windows=$(id_of "$work/drivers" Windows)
 
-hostctl wait cmd "$stereo" cmd 6000 sleep 500 menu >"$work/stereo"
+hostctl wait cmd "$stereo" cmd 6000 sleep 500 menu asio sleep 1000 asio >"$work/stereo"
 expect "$work/stereo" "^  $stereo 1 0 KW Test Stereo$" '^    2000 1 0 ' '^    6000 1 0 In 1$' '^  5000 1 0 1\. In 1$'
+# It streams: its buffer switches go on.
+grep "^switches" "$work/stereo"
+grep '^switches' "$work/stereo" | awk 'NR == 1 { a = $2 } NR == 2 { b = $2 } END { exit !(NR == 2 && b > a) }' ||
+    { echo "FAIL: the driver does not stream:"; grep '^switches' "$work/stereo"; fails=$((fails + 1)); }
 
 # While the driver's own box is up inside the command, a second command is dropped, not run within it.
 hostctl wait post "$initfails" sleep 1500 cmd 3000 box menu >"$work/initfails"

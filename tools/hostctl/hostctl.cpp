@@ -3,6 +3,7 @@
 // Every argument is one step, run in order; the program stops at the first step that fails.
 //   wait               the main window is there (20 s)
 //   menu               prints every item: "<id> <checked> <greyed> <text>", pop-ups as "[<text>]"
+//   asio               prints what the test ASIO driver in the program counted: "switches <n> starts <n>"
 //   cmd ID             sends the menu command ID (hexadecimal) and waits until it is done
 //   post ID            posts it, for a command that shows a box
 //   title | geometry   prints the title | the window's position and client size
@@ -30,8 +31,9 @@ HWND findWithin(const char* cls, const char* title, int ms) {
     }
 }
 
-// Menus live in the process that made them: the hook library reads them from inside.
-bool printMenu() {
+// Menus live in the process that made them: the hook library reads them, or the test ASIO driver's
+// counts (what 1), from inside.
+bool query(LPARAM what) {
     HMODULE library = LoadLibraryA("hostctl_hook.dll");
     auto proc = library ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, "hostctl_hook"))) : nullptr;
     DWORD thread = GetWindowThreadProcessId(mainWindow, nullptr);
@@ -41,7 +43,7 @@ bool printMenu() {
     GetTempPathA(sizeof dir, dir);
     GetTempFileNameA(dir, "hcm", 0, path);
     ATOM name = GlobalAddAtomA(path);
-    SendMessageA(mainWindow, RegisterWindowMessageA("hostctl_menu"), name, 0);
+    SendMessageA(mainWindow, RegisterWindowMessageA("hostctl_menu"), name, what);
     UnhookWindowsHookEx(hook);
     GlobalDeleteAtom(name);
     FILE* in = std::fopen(path, "r");
@@ -111,7 +113,8 @@ bool step(char**& arg, char** end) {
         return boxes > 0;
     }
     if (!mainWindow) return std::fprintf(stderr, "hostctl: no window (wait first)\n"), false;
-    if (!std::strcmp(name, "menu")) return printMenu();
+    if (!std::strcmp(name, "menu")) return query(0);
+    if (!std::strcmp(name, "asio")) return query(1);
     if (!std::strcmp(name, "cmd") || !std::strcmp(name, "post")) {
         WPARAM id = MAKEWPARAM(std::strtol(next(), nullptr, 16), 0);
         if (*name == 'c') return SendMessageA(mainWindow, WM_COMMAND, id, 0), true;

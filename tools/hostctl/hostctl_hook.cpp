@@ -1,8 +1,10 @@
 // Loaded into the standalone program by hostctl's window hook: menus belong to the process that made
-// them, so the bar is read from inside. On hostctl's message it writes every item of the main window's
-// menu bar to the file hostctl names: "<id> <checked> <greyed> <text>", pop-ups as "[<text>]".
+// them, so the bar is read from inside. On hostctl's message it writes to the file hostctl names either
+// every item of the main window's menu bar ("<id> <checked> <greyed> <text>", pop-ups as "[<text>]") or
+// what the test ASIO driver loaded in the program counted ("switches <n> starts <n>").
 #include <windows.h>
 #include <cstdio>
+#include "../../tests/audio/driver/TestAsioStats.h"
 
 namespace {
 
@@ -27,16 +29,27 @@ void printMenu(FILE* out, HMENU menu, int depth) {
     }
 }
 
+void printAsio(FILE* out) {
+    HMODULE driver = GetModuleHandleA("kw_test_asio_driver.dll");
+    auto stats = driver ? reinterpret_cast<TestAsioStatsFunction>(
+                              reinterpret_cast<void*>(GetProcAddress(driver, "testAsioStats")))
+                        : nullptr;
+    if (stats) std::fprintf(out, "switches %d starts %d\n", stats()->switches.load(), stats()->starts.load());
+}
+
 }  // namespace
 
-// wParam of the message: the atom of the output file's name.
+// wParam of the message: the atom of the output file's name; lParam: 0 the menu, 1 the ASIO counts.
 extern "C" __declspec(dllexport) LRESULT CALLBACK hostctl_hook(int code, WPARAM w, LPARAM l) {
     auto* call = reinterpret_cast<CWPSTRUCT*>(l);
     if (code == HC_ACTION && call->message == RegisterWindowMessageA("hostctl_menu")) {
         char path[MAX_PATH] = {};
         if (GlobalGetAtomNameA(static_cast<ATOM>(call->wParam), path, sizeof path)) {
             if (FILE* out = std::fopen(path, "w")) {
-                printMenu(out, GetMenu(call->hwnd), 0);
+                if (call->lParam == 1)
+                    printAsio(out);
+                else
+                    printMenu(out, GetMenu(call->hwnd), 0);
                 std::fclose(out);
             }
         }
