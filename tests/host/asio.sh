@@ -12,12 +12,7 @@ cp "$driver" "$work/" || exit 1
 dll=$(basename "$driver")
 (cd "$work" && timeout 60 wine regsvr32 /s "$dll") || { echo "FAIL: the test drivers cannot be registered"; exit 1; }
 trap '(cd "$work" && timeout 60 wine regsvr32 /s /u "$dll"); kill $kirn 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
-fails=0
-hostctl() { (cd "$(dirname "$ctl")" && timeout 60 wine "$ctl" "$@") 2>&1 </dev/null | tr -d '\r'; }
-expect() {  # FILE REGEX...: each regular expression matches one line of the file
-    local file=$1; shift
-    for e in "$@"; do grep -Eq "$e" "$file" || { echo "FAIL: no line /$e/ in $file:"; cat "$file"; fails=$((fails + 1)); }; done
-}
+. "$(dirname "$0")/common.sh"
 id_of() { awk -v name="$2" '$4 " " $5 " " $6 == name || $4 == name { print $1; exit }' "$1"; }
 
 (cd "$(dirname "$exe")" && exec timeout -k 5 90 wine "$exe") >/dev/null 2>&1 </dev/null &
@@ -46,5 +41,4 @@ hostctl wait cmd "$windows" sleep 500 menu >"$work/windows"
 expect "$work/windows" "^  $windows 1 0 Windows$" '^    2000 1 0 ' '^    6000 1 0 Left$' '^  5000 1 0 1\. Left$'
 
 hostctl wait close >/dev/null || { echo "FAIL: the program did not end within 10 s of closing its window"; fails=$((fails + 1)); }
-[ $fails = 0 ] && echo passed || echo "$fails failures"
-exit $((fails > 0))
+verdict

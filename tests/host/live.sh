@@ -12,12 +12,8 @@ work=$(mktemp -d "$bench/live.XXXXXX")
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 format=(--raw --format=s16le --rate=48000 --channels=2)
-fails=0
+. "$(dirname "$0")/common.sh"
 
-hostctl() { (cd "$(dirname "$ctl")" && timeout 60 wine "$ctl" "$@") 2>&1 </dev/null | tr -d '\r'; }
-expect() {  # what the menu must hold, given as a regular expression over one line of hostctl's menu
-    grep -Eq "$1" "$2" || { echo "FAIL: no menu line /$1/ in:"; cat "$2"; fails=$((fails + 1)); }
-}
 record() { parec "${format[@]}" -d kout.monitor >"$work/$1.raw" & local r=$!; sleep 4; kill $r; wait $r 2>/dev/null; }
 within() {  # LOW HIGH MEASURE RECORDING CHANNEL [HZ]: what signal measures lies within [LOW, HIGH]
     local lo=$1 hi=$2 what=$3 name=$4; shift 4
@@ -35,13 +31,13 @@ paplay "${format[@]}" -d kin <"$work/in.raw" & pids+=($!)
 (cd "$(dirname "$exe")" && exec timeout -k 5 90 wine "$exe") >"$work/kirn.log" 2>&1 </dev/null & pids+=($!)
 hostctl wait sleep 1500 nobox title geometry menu >"$work/menu1" || { cat "$work/menu1"; exit 1; }
 # Titled with the effect's product string; the client area is exactly the 200 x 236 editor, at (50, 50).
-expect '^www\.tembrix\.example 3-rd order Butterworth low-pass$' "$work/menu1"
-expect '^at 50 50 client 200 x 236$' "$work/menu1"
-expect '^  1000 1 0 Windows$' "$work/menu1"
-expect '^    2000 1 0 ' "$work/menu1"
-expect '^  5000 1 0 1\. Left$' "$work/menu1"
-expect '^    6000 1 0 Left$' "$work/menu1"
-expect '^  4000 0 1 &Delete$' "$work/menu1"
+expect "$work/menu1" '^www\.tembrix\.example 3-rd order Butterworth low-pass$' \
+    '^at 50 50 client 200 x 236$' \
+    '^  1000 1 0 Windows$' \
+    '^    2000 1 0 ' \
+    '^  5000 1 0 1\. Left$' \
+    '^    6000 1 0 Left$' \
+    '^  4000 0 1 &Delete$'
 
 # The editor starts at a cutoff of 239.6 Hz: the third-order response passes 200 Hz at 0.859 and 300 Hz
 # at 0.450 (each within 0.5 dB here), and 10 kHz is 30 dB down and more.
@@ -63,9 +59,9 @@ record on
 between on 0 10000 0 0.006
 
 hostctl wait cmd 3000 sleep 500 menu >"$work/menu2"
-expect '^  5001 1 0 2\. Right$' "$work/menu2"
-expect '^    6001 1 0 Right$' "$work/menu2"
-expect '^  4000 0 0 &Delete$' "$work/menu2"
+expect "$work/menu2" '^  5001 1 0 2\. Right$' \
+    '^    6001 1 0 Right$' \
+    '^  4000 0 0 &Delete$'
 record two
 for c in 0 1; do
     between two $c 200 0.166 0.177
@@ -89,8 +85,8 @@ switch switchon
 between switchon 0 300 0.085 0.095
 
 hostctl wait cmd 4000 sleep 500 menu >"$work/menu3"
-expect '^  5000 1 0 1\. Left$' "$work/menu3"
-expect '^  4000 0 1 &Delete$' "$work/menu3"
+expect "$work/menu3" '^  5000 1 0 1\. Left$' \
+    '^  4000 0 1 &Delete$'
 grep -q '5001' "$work/menu3" && { echo "FAIL: the deleted instance is still listed"; fails=$((fails + 1)); }
 record three
 between three 0 300 0 0.004
@@ -98,5 +94,4 @@ between three 0 300 0 0.004
 t0=$(date +%s)
 hostctl wait close || { echo "FAIL: the program did not end within 10 s of closing its window"; fails=$((fails + 1)); }
 echo "closed and ended in $(( $(date +%s) - t0 )) s"
-[ $fails = 0 ] && echo "passed" || echo "$fails failures"
-exit $((fails > 0))
+verdict
