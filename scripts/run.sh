@@ -27,3 +27,4 @@ else
     echo "The standalone program's window was not found on $DISPLAY (see $bench/kirn.log)"
 fi
 ctl wait close >/dev/null || true
+"$top/scripts/bench.sh" stop "$bench" >/dev/null
