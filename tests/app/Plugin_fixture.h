@@ -1,10 +1,10 @@
 // A plug-in main object built as a host gets it, at 44100 Hz, and the answers of its objects' options.
 #pragma once
 #include <gtest/gtest.h>
-#include <cstdarg>
 #include <cstring>
 #include <memory>
 #include <string>
+#include "support/Answer.h"
 #include "app/KW_Main_Vst.h"
 #include "core/KW_command.h"
 
@@ -19,17 +19,6 @@ protected:
     void* object(int slot) { return app().objects[slot]; }
     KW_Wid* widget(int slot) { return app().widgets[slot]; }
 
-    // The result text of a command, as a query answers it.
-    static std::string answer(const char* command, ...) {
-        std::string text(command);
-        char out[256];
-        int capacity = sizeof out;
-        va_list args;
-        va_start(args, command);
-        KW_vcommand(KW_RESULT_TEXT, text.data(), out, &capacity, args);
-        va_end(args);
-        return std::string(out, size_t(capacity));
-    }
     std::string label() { return answer("KW_Wid_Text %o -text", widget(KW_Application::VALUE_LABEL)); }
     float bandpassF() { return std::stof(answer("%o -f", object(KW_Application::BANDPASS))); }
     int lowpassF() { return std::stoi(answer("%o -f", object(KW_Application::LOWPASS))); }

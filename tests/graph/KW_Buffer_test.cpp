@@ -81,14 +81,14 @@ TEST(Buffer, TitleIsItsOwnCopy) {
     char title[] = "buf_i";
     KW_command("KW_Buffer %o -t %o", b, title);  // a pointer to text, as the application passes it
     std::strcpy(title, "XXXXX");
-    EXPECT_EQ(Graph::answer("KW_Buffer %o -t", b), "buf_i");
+    EXPECT_EQ(answer("KW_Buffer %o -t", b), "buf_i");
 
     KW_command("KW_Buffer %o -t lpf_buffer -l 8", b);  // a word in the middle of a command
-    EXPECT_EQ(Graph::answer("KW_Buffer %o -t", b), "lpf_buffer");
+    EXPECT_EQ(answer("KW_Buffer %o -t", b), "lpf_buffer");
 
     std::string longer(200, 'a');
     KW_command("KW_Buffer %o -t %s", b, longer.c_str());
-    EXPECT_EQ(Graph::answer("KW_Buffer %o -t", b), std::string(KW_Buffer::TITLE_SIZE - 1, 'a'));
+    EXPECT_EQ(answer("KW_Buffer %o -t", b), std::string(KW_Buffer::TITLE_SIZE - 1, 'a'));
 }
 
 TEST(Buffer, TitleFromAPointerToNowhereIsEmpty) {
@@ -96,10 +96,10 @@ TEST(Buffer, TitleFromAPointerToNowhereIsEmpty) {
     KW_Buffer* b = g.buffer();
     KW_command("KW_Buffer %o -t %s", b, "kept");
     KW_command("KW_Buffer %o -t 0x10", b);  // raw: taken as a pointer, which leads nowhere
-    EXPECT_EQ(Graph::answer("KW_Buffer %o -t -l", b), " 8");
+    EXPECT_EQ(answer("KW_Buffer %o -t -l", b), " 8");
     KW_command("KW_Buffer %o -t %s", b, "kept");
     KW_command("KW_Buffer %o -t %o", b, b);  // an object is no text
-    EXPECT_EQ(Graph::answer("KW_Buffer %o -t -l", b), " 8");
+    EXPECT_EQ(answer("KW_Buffer %o -t -l", b), " 8");
 }
 
 TEST(Buffer, LimitIsAConvertedInteger) {

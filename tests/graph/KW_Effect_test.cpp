@@ -10,26 +10,26 @@ namespace {
 TEST(Effect, ModeByNameOnly) {
     std::string log;
     Probe p(log, 'p');
-    EXPECT_EQ(Graph::answer("KW_Effect %o -mode", &p), "set");
+    EXPECT_EQ(answer("KW_Effect %o -mode", &p), "set");
     const char* names[] = {"set", "add", "sub", "stn", "adn", "sbn"};
     for (int m = 0; m < 6; ++m) {
         KW_command("KW_Effect %o -mode %s", &p, names[m]);
         EXPECT_EQ(p.mode(), m);
-        EXPECT_EQ(Graph::answer("KW_Effect %o -mode", &p), names[m]);
+        EXPECT_EQ(answer("KW_Effect %o -mode", &p), names[m]);
     }
     for (const char* bad : {"SUB", "su", "subs", "", "2"}) {
         KW_command("KW_Effect %o -mode %s", &p, bad);
-        EXPECT_EQ(Graph::answer("KW_Effect %o -mode", &p), "sbn") << bad;
+        EXPECT_EQ(answer("KW_Effect %o -mode", &p), "sbn") << bad;
     }
     KW_command("KW_Effect %o -mode 2", &p);  // an integer is no mode name
     KW_command("KW_Effect %o -mode sub -clock 5", &p);  // a name in the middle of a command
-    EXPECT_EQ(Graph::answer("KW_Effect %o -mode -clock", &p), "sub 5");
+    EXPECT_EQ(answer("KW_Effect %o -mode -clock", &p), "sub 5");
 }
 
 TEST(Effect, ClockIsConvertedAndSwitchIsRaw) {
     std::string log;
     Probe p(log, 'p');
-    EXPECT_EQ(Graph::answer("KW_Effect %o -clock -on", &p), "0 1");
+    EXPECT_EQ(answer("KW_Effect %o -clock -on", &p), "0 1");
     KW_command("KW_Effect %o -clock %f", &p, 100.7);
     EXPECT_EQ(p.clock(), 100);
     KW_command("KW_Effect %o -clock -5.9", &p);
@@ -39,7 +39,7 @@ TEST(Effect, ClockIsConvertedAndSwitchIsRaw) {
     KW_command("KW_Effect %o -on 0x100", &p);
     EXPECT_TRUE(p.isOn());
     KW_command("KW_Effect %o -on 0 -on off", &p);  // a text says nothing about the switch
-    EXPECT_EQ(Graph::answer("KW_Effect %o -on", &p), "0");
+    EXPECT_EQ(answer("KW_Effect %o -on", &p), "0");
 }
 
 TEST(Effect, WithoutASoundPipeItIsNeverRun) {

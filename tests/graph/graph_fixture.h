@@ -1,10 +1,10 @@
 // Builds a graph by command, as an application does, and deletes what it made, newest first and the
 // sound pipe last.
 #pragma once
-#include <cstdarg>
 #include <cstdint>
 #include <string>
 #include <vector>
+#include "support/Answer.h"
 #include "core/KW_command.h"
 #include "graph/KW_Buffer.h"
 #include "graph/KW_Soundpipe.h"
@@ -40,17 +40,6 @@ public:
     template <class F>
     static void fill(KW_Buffer* b, F f) {
         for (int32_t k = 0; k < b->length(); ++k) b->samples()[k] = f(k);
-    }
-    // The result text of a command (what a query answers, as text).
-    static std::string answer(const char* command, ...) {
-        std::string text(command);
-        char out[512];
-        int capacity = sizeof out;
-        va_list args;
-        va_start(args, command);
-        KW_vcommand(KW_RESULT_TEXT, text.data(), out, &capacity, args);
-        va_end(args);
-        return std::string(out, size_t(capacity));
     }
     static std::vector<int32_t> contents(const KW_Buffer* b) {
         return std::vector<int32_t>(b->samples(), b->samples() + b->length());

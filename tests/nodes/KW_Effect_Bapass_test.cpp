@@ -48,7 +48,7 @@ TEST(Bapass, CoefficientsAreExact) {
     EXPECT_EQ(b.node->coefficients(), (C{251649515, 414685853, 207342926}));
     KW_command("%o -f 20", b.node);
     EXPECT_EQ(b.node->coefficients(), (C{3064374, 6111336, 3055668}));
-    EXPECT_EQ(Graph::answer("%o -q -f", b.node), "0.618000 20.000000");
+    EXPECT_EQ(answer("%o -q -f", b.node), "0.618000 20.000000");
 }
 
 TEST(Bapass, ImpulseAndStepFollowTheDifferenceEquation) {

@@ -24,7 +24,7 @@ struct Copy {
 
 TEST(Copy, DefaultsCopyTheInput) {
     Copy c;
-    EXPECT_EQ(Graph::answer("%o -is -os -mode", c.node), "1 1 set");
+    EXPECT_EQ(answer("%o -is -os -mode", c.node), "1 1 set");
     c.g.pipe->process();
     EXPECT_EQ(Graph::contents(c.out), Graph::contents(c.in));
 }

@@ -59,7 +59,7 @@ TEST(Onepole, KeepsItsCoefficientWithoutAPositiveFrequencyAndClock) {
     KW_command("KW_Effect %o -clock 0", e);
     KW_command("KW_Effect %o -clock -44100", e);
     EXPECT_EQ(e->coefficient(), 535616699u);
-    EXPECT_EQ(Graph::answer("%o -f", e), "-5");
+    EXPECT_EQ(answer("%o -f", e), "-5");
 }
 
 struct OnepoleGraph {
