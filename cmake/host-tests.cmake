@@ -1,6 +1,5 @@
 # The standalone program end to end on the bench: hostctl (built with the Windows tools) works its menus,
 # kw_signal plays and measures. They use the shared sinks and windows, so they run alone.
-add_executable(kw_signal ${CMAKE_SOURCE_DIR}/tests/host/signal.cpp)
 set(host_bin ${KW_WIN64_DIR}/bin)
 add_test(NAME win64.host.live
          COMMAND ${CMAKE_SOURCE_DIR}/tests/host/live.sh ${KW_BENCH_DIR} ${host_bin}/KIRN.exe ${host_bin}/hostctl.exe
