@@ -2,16 +2,13 @@
 // plug-in, and then the process's own executable is the host's.
 #include <windows.h>
 #include "KW_error.h"
+#include "KW_module_Win32.h"
 #include "KW_resource.h"
 #include "KW_status.h"
 
-static const char here = 0;
-
 const void* KW_resource(const char* name, std::size_t* size) {
     if (size) *size = 0;
-    HMODULE module = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT, &here,
-                       &module);
+    const HMODULE module = KW_module();
     HRSRC found = name ? FindResourceA(module, name, "DATA") : nullptr;
     if (!found) {
         KW_ERROR("KW_resource", name);

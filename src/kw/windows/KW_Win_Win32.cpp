@@ -1,15 +1,8 @@
 #include "windows/KW_Win_Win32.h"
 #include <cstdio>
+#include "core/KW_module_Win32.h"
 
 namespace {
-
-// The module this code is in: the plug-in's own, also when a host has loaded it.
-HINSTANCE ownModule() {
-    HMODULE m = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&ownModule), &m);
-    return m;
-}
 
 char className[32];
 ATOM registered = 0;
@@ -17,7 +10,7 @@ ATOM registered = 0;
 // Registers the child windows' class once; a registration that failed is tried again next time.
 void registerClass(WNDPROC handler) {
     if (registered) return;
-    const HINSTANCE module = ownModule();
+    const HINSTANCE module = KW_module();
     std::snprintf(className, sizeof className, "KWFRAMEx%8.8X", unsigned(uintptr_t(module)));
     WNDCLASSA c{};
     c.lpfnWndProc = handler;
@@ -56,7 +49,7 @@ HWND KW_Win_Win32::hwnd(HWND p) {
     parent = p;
     if (!p) return nullptr;
     handle = CreateWindowExA(0, className, "Window", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
-                             width, height, p, nullptr, ownModule(), nullptr);
+                             width, height, p, nullptr, KW_module(), nullptr);
     if (!handle) return p;
     SetWindowLongPtrA(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     HDC screen = GetDC(handle);
