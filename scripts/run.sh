@@ -18,7 +18,8 @@ shot=$top/build/kirn-window.png
 "$top/scripts/bench.sh" start "$bench"
 . "$bench/env"
 (cd "$bin" && exec timeout -k 5 120 wine KIRN.exe) >"$bench/kirn.log" 2>&1 </dev/null &
-ctl() { (cd "$bin" && timeout 60 wine hostctl.exe "$@") </dev/null 2>&1 | tr -d '\r'; }
+# Output goes to a file: Wine's helper processes outlive hostctl and would hold a pipe open for good.
+ctl() { (cd "$bin" && exec timeout 60 wine hostctl.exe "$@") </dev/null >>"$bench/hostctl.log" 2>&1; }
 ctl wait sleep 2000 >/dev/null || true
 window=$(xdotool search --name 'Butterworth' | head -1)
 if [ -n "$window" ] && import -window "$window" "$shot"; then
