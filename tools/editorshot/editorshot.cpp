@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 #include "Png.h"
+#include "Screenshot.h"
 #include "app/KW_Main_Vst.h"
 #include "app/KW_Main_Vst_Editor.h"
 #include "widgets/KW_Wid.h"
@@ -23,24 +24,6 @@ std::vector<uint8_t> composed(KW_Win_Win32& window) {
                 std::memcpy(&out[(size_t(y) * window.width + x) * 4], &p, 4);
             }
     });
-    return out;
-}
-
-std::vector<uint8_t> screenshot(HWND child, int32_t w, int32_t h) {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC screen = GetDC(child);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-    GdiFlush();
-    std::vector<uint8_t> out(static_cast<uint8_t*>(bits), static_cast<uint8_t*>(bits) + size_t(w) * h * 4);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(child, screen);
     return out;
 }
 

@@ -1,13 +1,18 @@
 // A small plug-in host: loads the product with LoadLibrary (as hosts do, so none of its start-up runs),
 // calls its entry with our callback and drives the record through every road a host takes, the editor
 // in a real window included. Exit status 0 when every check held.
-//   testhost KIRN.exe [--as-dll]     --as-dll: load a copy named KIRN-copy.dll instead
+//   testhost KIRN.exe [--as-dll] [--render FILE | --against FILE]
+//     --as-dll          load a copy named KIRN-copy.dll instead
+//     --render FILE     write the output of the fixed processing programme to FILE
+//     --against FILE    compare that output with FILE (written by another build), bit for bit
 #include <windows.h>
 #include <cmath>
 #include <string>
 #include <vector>
 #include "Check.h"
+#include "Editor.h"
 #include "Plugin.h"
+#include "Render.h"
 #include "Response.h"
 
 namespace {
@@ -149,93 +154,44 @@ void measureSpeed(Plugin& p) {
     std::printf("processReplacing: %.2f ns per sample\n", ns);
 }
 
-void pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-}
-
-// Pointer input as the user gives it: the system's own input queue, at a point of the window w.
-void pointer(HWND w, UINT message, int x, int y) {
-    POINT at{x, y};
-    ClientToScreen(w, &at);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = LONG(at.x * 65535.0 / (GetSystemMetrics(SM_CXSCREEN) - 1) + 0.5);
-    input.mi.dy = LONG(at.y * 65535.0 / (GetSystemMetrics(SM_CYSCREEN) - 1) + 0.5);
-    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    if (message == WM_LBUTTONDOWN) input.mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    if (message == WM_LBUTTONUP) input.mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-    SendInput(1, &input, sizeof input);
-    for (int i = 0; i < 3; i++) {
-        Sleep(5);
-        pump();
-    }
-}
-
-// The editor in a top-level window of our own: its size, the parent's placement, the knob and the button
-// under the pointer, and closing.
-void checkEditor(Plugin& p) {
-    ERect* rect = nullptr;
-    CHECK(p.call(effEditGetRect, 0, 0, &rect) == 1);
-    CHECK(rect && rect->top == 0 && rect->left == 0 && rect->bottom == 236 && rect->right == 200);
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "KIRNTESTHOST";
-    RegisterClassA(&wc);
-    HWND parent = CreateWindowA("KIRNTESTHOST", "KIRN test host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 120, 90, 400, 400,
-                                nullptr, nullptr, wc.hInstance, nullptr);
-    CHECK(parent != nullptr);
-    CHECK(p.call(effEditOpen, 0, 0, parent) == 1);
-    pump();
-    RECT placed;
-    GetWindowRect(parent, &placed);
-    CHECK(placed.left == 120 && placed.top == 90);
-    CHECK(placed.right - placed.left == 200 && placed.bottom - placed.top == 236);
-    HWND child = GetWindow(parent, GW_CHILD);
-    CHECK(child != nullptr);
-    if (child) {
-        AEffect& e = *p.effect;
-        const float before = e.getParameter(&e, 1);
-        const int kx = 66 + 32, ky = 126 + 32;  // the knob's centre
-        pointer(child, WM_MOUSEMOVE, kx, ky);
-        pointer(child, WM_LBUTTONDOWN, kx, ky);
-        for (int step = 1; step <= 30; step++) pointer(child, WM_MOUSEMOVE, kx, ky - step);
-        pointer(child, WM_LBUTTONUP, kx, ky - 30);
-        std::printf("knob turned: parameter %.6f -> %.6f (%s)\n", before, e.getParameter(&e, 1),
-                    p.text(effGetParamDisplay, 1).c_str());
-        CHECK(e.getParameter(&e, 1) != before);
-        const int bx = 21 + 20, by = 67 + 12;  // the button's centre
-        pointer(child, WM_MOUSEMOVE, bx, by);
-        pointer(child, WM_LBUTTONDOWN, bx, by);
-        pointer(child, WM_LBUTTONUP, bx, by);
-        CHECK(e.getParameter(&e, 0) == 0.0f);
-        e.setParameter(&e, 0, 1.0f);
-    }
-    p.call(effEditClose);
-    pump();
-    CHECK(GetWindow(parent, GW_CHILD) == nullptr);
-    DestroyWindow(parent);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
+    bool asDll = false;
+    const char *renderTo = nullptr, *against = nullptr;
+    for (int i = 2; i < argc; i++) {
+        const std::string arg = argv[i];
+        if (arg == "--as-dll")
+            asDll = true;
+        else if (arg == "--render" && i + 1 < argc)
+            renderTo = argv[++i];
+        else if (arg == "--against" && i + 1 < argc)
+            against = argv[++i];
+        else
+            argc = 0;
+    }
     if (argc < 2) {
-        std::printf("usage: testhost KIRN.exe [--as-dll]\n");
+        std::printf("usage: testhost KIRN.exe [--as-dll] [--render FILE | --against FILE]\n");
         return 2;
     }
     Plugin p;
-    if (!load(p, argv[1], argc > 2 && std::string(argv[2]) == "--as-dll")) return 1;
+    if (!load(p, argv[1], asDll)) return 1;
     checkRecord(p);
     p.call(effOpen);
-    p.call(effSetSampleRate, 0, 0, nullptr, 44100.0f);
     p.call(effSetBlockSize, 0, 512);
+    if (renderTo || against) {
+        // First, while every setting is still the effect's own.
+        const std::vector<float> output = render(p);
+        if (renderTo) CHECK(writeRender(output, renderTo));
+        if (against) CHECK(sameRender(output, against));
+    }
+    p.call(effSetSampleRate, 0, 0, nullptr, 44100.0f);
     p.call(effMainsChanged, 0, 1);
     checkTexts(p);
     checkParameters(p);
     checkProcessing(p);
     checkEditor(p);
+    checkEditorCycles(p, 24);
     checkResponse(p);
     measureSpeed(p);
     p.call(effMainsChanged, 0, 0);
