@@ -51,8 +51,12 @@ foreach(build win64 win32)
   set_tests_properties(static.${build}.image PROPERTIES LABELS static TIMEOUT 60)
 endforeach()
 
-# The x86_64 product loaded and driven by our own plug-in host, under its own name and as a .dll.
-kw_wine_test(vst.testhost.exe ${KW_WIN64_DIR}/bin/testhost.exe ARGS ${KW_WIN64_DIR}/bin/KIRN.exe TIMEOUT 300 LABELS vst)
+# The x86_64 product loaded and driven by our own plug-in host, under its own name and as a .dll. The first
+# also writes what its fixed programme renders, for the 32-bit product to match bit for bit.
+set(KW_RENDER_X86_64 ${CMAKE_BINARY_DIR}/render-x86_64.raw)
+kw_wine_test(vst.testhost.exe ${KW_WIN64_DIR}/bin/testhost.exe ARGS ${KW_WIN64_DIR}/bin/KIRN.exe
+             --render ${KW_RENDER_X86_64} TIMEOUT 300 LABELS vst)
+set_tests_properties(vst.testhost.exe PROPERTIES FIXTURES_SETUP render COST 1000)
 kw_wine_test(vst.testhost.dll ${KW_WIN64_DIR}/bin/testhost.exe ARGS ${KW_WIN64_DIR}/bin/KIRN.exe --as-dll
              TIMEOUT 300 LABELS vst)
 
@@ -61,3 +65,9 @@ kw_wine_test(vst.editor.picture ${KW_WIN64_DIR}/bin/editorshot.exe ARGS ${CMAKE_
 
 # The standalone program, end to end.
 include(${CMAKE_SOURCE_DIR}/cmake/host-tests.cmake)
+
+# The 32-bit product in the emulated 32-bit PC: the test host (its rendering against the x86_64 one), the
+# graph, node and audio tests with the test ASIO drivers, and the standalone program. One job, about
+# 5 minutes; it waits for the PC's build when scripts/test.sh started one.
+add_test(NAME win32.pc COMMAND ${CMAKE_SOURCE_DIR}/tests/pc/run.sh ${KW_WIN32_DIR} ${KW_RENDER_X86_64})
+set_tests_properties(win32.pc PROPERTIES FIXTURES_REQUIRED render TIMEOUT 5400 COST 2000 LABELS "pc;win32")

@@ -15,10 +15,15 @@
 #include <cstring>
 #include <string_view>
 #include <vector>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
 const int RATE = 48000, WINDOW = RATE / 10;
+const double PI = 3.141592653589793;
 
 std::vector<double> parseList(const char* text) {
     std::vector<double> hz;
@@ -32,12 +37,15 @@ std::vector<double> parseList(const char* text) {
 }
 
 int gen(double seconds, double amplitude, const char* left, const char* right) {
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY);  // samples, not text
+#endif
     const std::vector<double> tones[2] = {parseList(left), parseList(right)};
     for (long i = 0; i < long(seconds * RATE); ++i) {
         int16_t frame[2];
         for (int c = 0; c < 2; ++c) {
             double v = 0;
-            for (double hz : tones[c]) v += amplitude * std::sin(2 * M_PI * hz * i / RATE);
+            for (double hz : tones[c]) v += amplitude * std::sin(2 * PI * hz * i / RATE);
             frame[c] = int16_t(std::lround(32767 * std::clamp(v, -1.0, 1.0)));
         }
         if (std::fwrite(frame, sizeof frame, 1, stdout) != 1) return 1;
@@ -47,7 +55,7 @@ int gen(double seconds, double amplitude, const char* left, const char* right) {
 
 // Amplitude of the frequency hz in one 100 ms window of a channel (x points at its first sample).
 double level(const int16_t* x, double hz) {
-    const double w = 2 * M_PI * hz / RATE;
+    const double w = 2 * PI * hz / RATE;
     double re = 0, im = 0;
     for (int i = 0; i < WINDOW; ++i) {
         re += x[2 * i] * std::cos(w * i);
