@@ -34,6 +34,8 @@ step testhost.dll run /job/bin/testhost.exe /job/bin/KIRN.exe --as-dll --against
 for t in graph_tests nodes_tests audio_tests audio_asio_tests; do step $t run /job/tests/$t.exe; done
 # The standalone program on its own: title, first driver and mode, one instance passing audio, the end.
 step standalone tests/host/live.sh "$bench" /job/bin/KIRN.exe /job/bin/hostctl.exe /job/tests/pc/signal.sh --one
+# And with the test ASIO drivers installed: listed first, the stereo one streams, a failing one is reported.
+step standalone.asio tests/host/asio.sh "$bench" /job/bin/KIRN.exe /job/bin/hostctl.exe /job/tests/kw_test_asio_driver.dll
 scripts/bench.sh stop "$bench" >/dev/null
 echo "$failed step(s) failed"
 [ $failed = 0 ]

@@ -15,7 +15,7 @@ cp "$build"/bin/{KIRN.exe,testhost.exe,hostctl.exe,hostctl_hook.dll} "$job/bin/"
 cp "$build"/tests/{graph_tests,nodes_tests,audio_tests,audio_asio_tests,kw_signal}.exe \
    "$build/tests/kw_test_asio_driver.dll" "$job/tests/"
 cp "$top/tests/pc/signal.sh" "$job/tests/pc/"
-cp "$top"/tests/host/{common.sh,live.sh} "$job/tests/host/"
+cp "$top"/tests/host/{common.sh,live.sh,asio.sh} "$job/tests/host/"
 cp "$top/scripts/bench.sh" "$job/scripts/"
 cp "$top/tests/pc/job.sh" "$job/"
 cp "$render" "$job/x86_64.raw"
