@@ -88,7 +88,6 @@ void checkEditor(Plugin& p) {
     DestroyWindow(parent);
 }
 
-
 void checkEditorCycles(Plugin& p, int cycles) {
     AEffect& e = *p.effect;
     const float before = e.getParameter(&e, 1);

@@ -157,7 +157,7 @@ void measureSpeed(Plugin& p) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    bool asDll = false;
+    bool asDll = false, understood = argc >= 2;
     const char *renderTo = nullptr, *against = nullptr;
     for (int i = 2; i < argc; i++) {
         const std::string arg = argv[i];
@@ -168,9 +168,9 @@ int main(int argc, char** argv) {
         else if (arg == "--against" && i + 1 < argc)
             against = argv[++i];
         else
-            argc = 0;
+            understood = false;
     }
-    if (argc < 2) {
+    if (!understood) {
         std::printf("usage: testhost KIRN.exe [--as-dll] [--render FILE | --against FILE]\n");
         return 2;
     }
