@@ -65,6 +65,18 @@ TEST(Pointer, APressGoesOnlyToTheHoveredEnabledWidgetWhichIsThenCaptured) {
     EXPECT_EQ(s.button.state, 1);
 }
 
+TEST(Pointer, APressWithNoMoveBeforeItReachesTheWidgetUnderThePointer) {
+    Scene s;  // as a window opened under a pointer that has not moved since
+    s.win.pointerDown(40, 20);
+    EXPECT_EQ(s.win.hovered, &s.button);
+    EXPECT_EQ(s.win.captured, &s.button);
+    EXPECT_EQ(s.button.state, 1);
+    s.win.pointerUp();
+    s.win.pointerDown(130, 70);  // and a press elsewhere moves the hover there first
+    EXPECT_EQ(s.win.hovered, &s.knob);
+    EXPECT_EQ(s.win.captured, &s.knob);
+}
+
 TEST(Pointer, TheCapturedWidgetGetsEveryMoveUnclampedUntilRelease) {
     Scene s;
     s.knob.setValue(50);  // frame 132

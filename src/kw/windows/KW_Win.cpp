@@ -152,6 +152,9 @@ void KW_Win::setHovered(KW_Wid* w) {
 }
 
 void KW_Win::pointerDown(int32_t x, int32_t y) {
+    // The press may come with no move before it (a window opened under a resting pointer): the widget
+    // under the pointer is hovered first, so the press reaches it.
+    if (!captured) pointerMove(x, y);
     if (!hovered || !hovered->enabled) return;
     captured = hovered;
     captured->press(offset(x, captured->left), offset(y, captured->top));

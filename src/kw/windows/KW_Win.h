@@ -57,8 +57,9 @@ public:
     }
 
     // The pointer, in window coordinates. A move drags the captured widget, or else updates the hover
-    // (repainting the old and the new hovered widget); a press goes to the hovered widget when it is
-    // enabled, which then is captured; a release ends the capture; leaving the window also ends the hover.
+    // (repainting the old and the new hovered widget); a press first hovers the widget under it, then
+    // goes to the hovered widget when it is enabled, which then is captured; a release ends the capture;
+    // leaving the window also ends the hover.
     void pointerMove(int32_t x, int32_t y);
     void pointerDown(int32_t x, int32_t y);
     void pointerUp();
